@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs, on Debian 12, whichever of the packages named on the command line are missing.
+# Sourced by run.sh and test.sh; does nothing when everything is already there.
+set -euo pipefail
+
+ensure_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local as_root=()
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || { echo "Need root or sudo to install: ${missing[*]}" >&2; return 1; }
+        as_root=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
+    "${as_root[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# What the program needs to build and run.
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev
+                fonts-liberation2 fonts-dejavu-core xdg-utils)
+# What the tests need on top: a headless X server, input, and the clipboard.
+TEST_PACKAGES=(xvfb xauth xdotool xclip)

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "EmoticonRecord.h"
+#include "FileChannel.h"
+
+#include <QAnyStringView>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The data folder and the reading of its files. Nothing is cached: every call measures and
+// reads its file again, in one read, through the shared file channel.
+class CatalogueStore {
+public:
+    // programFolder is the folder that holds the program; the data files sit beside it.
+    explicit CatalogueStore(const QString& programFolder);
+
+    // The program's folder, always ending in the path separator.
+    const QString& DataFolder() const { return m_dataFolder; }
+    QString pathOf(QAnyStringView fileName) const { return m_dataFolder + fileName.toString(); }
+
+    FileChannel& channel() { return m_channel; }
+
+    // One 35-character entry per record of a category file, in record order (see
+    // CategoryListEntry). A missing or short file has none.
+    QStringList ReadCategoryEntries(const QString& path);
+
+    // The name fields of the own list, exactly as stored. A missing own list is created.
+    QStringList ReadOwnListEntries();
+
+    // The record behind a list entry; none when the file does not reach that far. These
+    // reads leave the channel open.
+    std::optional<EmoticonRecord> ReadCategoryRecord(const QString& path, qint64 index);
+    std::optional<EmoticonRecord> ReadOwnListRecord(qint64 index);
+
+private:
+    std::optional<EmoticonRecord> readRecordAt(qint64 offset);
+
+    QString m_dataFolder;
+    FileChannel m_channel;
+};

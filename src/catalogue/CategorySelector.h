@@ -1,0 +1,52 @@
+#pragma once
+
+#include "Categories.h"
+
+#include <QObject>
+#include <QString>
+
+class CatalogueStore;
+class QComboBox;
+class QLabel;
+class QListWidget;
+
+// The category selector of the browse panel: fills the emoticon list from the chosen
+// category's file, one entry per record in file order, and shows how many it holds.
+// The list is never sorted or filtered, so an entry's index is its record's address.
+class CategorySelector : public QObject {
+    Q_OBJECT
+
+public:
+    CategorySelector(CatalogueStore& store, QComboBox* cboGeneralCategory,
+                     QListWidget* lstGeneralEmoticons, QLabel* lblGeneralEmoticonsNum,
+                     QObject* parent = nullptr);
+
+    // The file the list was last loaded from; the whole catalogue before the first load.
+    const QString& CurrentCategoryFile() const { return m_currentCategoryFile; }
+
+    // Whether the list shows the own list, whose records lie in the own-list layout.
+    bool showsOwnList() const;
+
+    // Chooses an entry as the user does: selects it and loads its list.
+    void choose(QStringView entryText);
+
+public slots:
+    void cboGeneralCategory_Click();
+
+signals:
+    // Emitted before the list is refilled: the emoticon previewed so far no longer
+    // belongs to it.
+    void categoryChosen();
+
+private:
+    void load(const Category& category);
+    void EmoticonInList();
+    void CUSTOM();
+    void showList(const QStringList& entries);
+
+    CatalogueStore& m_store;
+    QComboBox* m_selector;
+    QListWidget* m_list;
+    QLabel* m_count;
+    QString m_currentCategoryFile;
+};

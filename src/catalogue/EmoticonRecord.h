@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+// One catalogue entry as it lies on disk: 50 bytes, a 35-character name followed by a
+// 15-character representation (the emoticon itself), each left-aligned and blank-padded.
+struct EmoticonRecord {
+    static constexpr int NameWidth = 35;
+    static constexpr int RepresentationWidth = 15;
+    static constexpr int Size = NameWidth + RepresentationWidth;
+
+    QString EmoticonName;   // always NameWidth characters
+    QString Representation; // always RepresentationWidth characters
+
+    // Takes exactly Size bytes.
+    static EmoticonRecord fromBytes(QByteArrayView bytes);
+    // Stores both texts into their fields: cut to the width or padded with blanks.
+    static EmoticonRecord fromTexts(QStringView name, QStringView representation);
+    QByteArray toBytes() const;
+
+    friend bool operator==(const EmoticonRecord&, const EmoticonRecord&) = default;
+};
+
+// Category files end each text with this character; its upper-case form does not end one.
+inline constexpr QChar Terminator = QChar(0x00E6);
+
+// The text left-aligned in a field of the given width: cut when longer, blank-padded when
+// shorter.
+QString StoreField(QStringView text, int width);
+
+// Removes blanks (U+0020) at both ends and nothing else: tabs and other spaces stay.
+QStringView TrimBlanks(QStringView text);
+
+// The text of a category-file field: the trimmed field up to its first terminator.
+// A field without a terminator has no text.
+std::optional<QString> CategoryFieldText(QStringView field);
+
+// How a category file's name field appears in a list: the name cut at its terminator and
+// padded back to the field width, or, when the name has no terminator, the raw field.
+QString CategoryListEntry(QStringView nameField);

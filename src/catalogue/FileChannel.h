@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+// The main window's one channel to the data files. Every operation closes it first and
+// opens its own file on it, so at most one data file is open at a time; a selection read
+// leaves its file open until the next operation (or shut-down) closes it.
+class FileChannel {
+public:
+    // Closing a channel that is not open does nothing.
+    void close();
+
+    // For the category files, which the program never writes: a missing file is not
+    // created and leaves the channel closed.
+    bool openExisting(const QString& path);
+
+    // For the files the program keeps (own list, settings): a missing file is created
+    // empty; one that cannot be written is still opened for reading.
+    bool openOrCreate(const QString& path);
+
+    bool isOpen() const { return m_file.isOpen(); }
+    qint64 length() const { return m_file.size(); }
+
+    // At most maxBytes from offset, in one read; fewer when the file ends sooner.
+    QByteArray readAt(qint64 offset, qint64 maxBytes);
+
+private:
+    QFile m_file;
+};

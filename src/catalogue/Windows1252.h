@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+// The data files hold one byte per character in the Windows-1252 code page. This is the only
+// place where those bytes become QStrings and back. The five bytes the code page leaves
+// undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1 controls of the same number, as
+// Windows itself does, so that every byte survives a round trip.
+namespace Windows1252 {
+
+QString decode(QByteArrayView bytes);
+
+// Characters the code page cannot hold become '?'; check with firstUnencodable() first
+// wherever that would lose data.
+QByteArray encode(QStringView text);
+
+// The first character of text that Windows-1252 cannot hold, if any.
+std::optional<QChar> firstUnencodable(QStringView text);
+
+} // namespace Windows1252
