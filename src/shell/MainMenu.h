@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+class QAction;
+class QMenuBar;
+
+// The menu tree of the main window, built from its table. Entries are found by name.
+class MainMenu {
+public:
+    explicit MainMenu(QMenuBar* bar);
+
+    QAction* entry(const QString& objectName) const { return m_entries.value(objectName); }
+
+private:
+    QHash<QString, QAction*> m_entries;
+};

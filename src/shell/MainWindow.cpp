@@ -1,0 +1,158 @@
+#include "MainWindow.h"
+
+#include "Artwork.h"
+#include "CategorySelector.h"
+#include "Controls.h"
+#include "GeneralPanel.h"
+#include "OwnListPanel.h"
+#include "ToolStrip.h"
+#include "Twips.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLayout>
+#include <QMenuBar>
+#include <QTimer>
+
+namespace {
+
+using Panel = MainWindow::Panel;
+
+struct FrameSpec {
+    Panel panel;
+    const char* frameName;
+    const char* boxName; // for the boxes that have no panel class of their own
+    QColor boxColour;
+};
+
+const FrameSpec Frames[] = {
+    {Panel::General, "fraGeneral", nullptr, {}},
+    {Panel::Config, "fraConfig", nullptr, {}},
+    {Panel::AOL, "fraAOL", "picAOLBackground", QColor(0, 0, 192)},
+    {Panel::MSN, "fraMSN", "picMSNBackground", QColor(0, 128, 128)},
+    {Panel::Yahoo, "fraYahoo", "picYahooBackground", QColor(64, 64, 64)},
+};
+
+// Menu entries that show a panel.
+const std::pair<const char*, Panel> PanelEntries[] = {
+    {"mnuGeneral", Panel::General}, {"mnuAOL", Panel::AOL},       {"mnuMSN", Panel::MSN},
+    {"mnuYahoo", Panel::Yahoo},     {"mnuConfig", Panel::Config},
+};
+
+const QRect FramePlace = Twips::rect(0, 360, 7215, 5175);
+const QRect BoxPlace = Twips::rect(120, 240, 6975, 4815);
+const QSize ClientArea = Twips::size(7215, 5520);
+
+} // namespace
+
+MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
+    : QMainWindow(parent,
+                  Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                      Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                      Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , m_store(dataFolder)
+    , m_menu(menuBar())
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Quillane Emoticon"));
+    QIcon icon = Artwork::icon(u"program-icon");
+    icon.addPixmap(Artwork::pixmap(u"toolbar-program", QSize(16, 16)));
+    setWindowIcon(icon);
+
+    auto* clientArea = new QWidget(this);
+    clientArea->setFixedSize(ClientArea);
+    Controls::setBackground(clientArea, QColor(64, 64, 64));
+    setCentralWidget(clientArea);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    auto* toolStrip = new ToolStrip(clientArea);
+    connect(toolStrip, &ToolStrip::buttonClicked, this, [this](int toolbar, int index) {
+        if (toolbar == 1)
+            Toolbar1_ButtonClick(index);
+        else if (toolbar == 2)
+            Toolbar2_ButtonClick(index);
+    });
+
+    m_confirmationTimer = new QTimer(this);
+    m_confirmationTimer->setObjectName(QStringLiteral("tmrTimer"));
+    m_confirmationTimer->setInterval(1500);
+
+    buildPanels(clientArea);
+    connectMenu();
+
+    m_categories = new CategorySelector(m_store, m_general->cboGeneralCategory(),
+                                        m_general->lstGeneralEmoticons(),
+                                        m_general->lblGeneralEmoticonsNum(), this);
+    connect(m_categories, &CategorySelector::categoryChosen, m_general,
+            &GeneralPanel::clearPreview);
+    m_categories->choose(WholeCatalogueEntry);
+}
+
+void MainWindow::buildPanels(QWidget* clientArea)
+{
+    for (const FrameSpec& spec : Frames) {
+        auto* panelFrame = new QFrame(clientArea);
+        panelFrame->setObjectName(QString::fromLatin1(spec.frameName));
+        panelFrame->setGeometry(FramePlace);
+        panelFrame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+        panelFrame->setVisible(spec.panel == Panel::General);
+        m_frames[static_cast<std::size_t>(spec.panel)] = panelFrame;
+
+        QWidget* box = nullptr;
+        if (spec.panel == Panel::General) {
+            box = m_general = new GeneralPanel(panelFrame);
+        } else if (spec.panel == Panel::Config) {
+            box = m_ownList = new OwnListPanel(m_store, panelFrame);
+        } else {
+            box = new QWidget(panelFrame);
+            box->setObjectName(QString::fromLatin1(spec.boxName));
+            Controls::setBackground(box, spec.boxColour);
+        }
+        box->setGeometry(BoxPlace);
+    }
+}
+
+void MainWindow::connectMenu()
+{
+    for (const auto& [entryName, panel] : PanelEntries) {
+        QAction* entry = m_menu.entry(QString::fromLatin1(entryName));
+        // Shortcuts work while the menus are closed, too.
+        addAction(entry);
+        connect(entry, &QAction::triggered, this, [this, panel = panel] { showPanel(panel); });
+    }
+    connect(m_menu.entry(QStringLiteral("mnuExit")), &QAction::triggered, this,
+            &MainWindow::close);
+}
+
+void MainWindow::VisibleFalse()
+{
+    for (const Panel panel : {Panel::General, Panel::MSN, Panel::AOL, Panel::Yahoo, Panel::Config})
+        frame(panel)->setVisible(false);
+}
+
+void MainWindow::showPanel(Panel panel)
+{
+    VisibleFalse();
+    frame(panel)->setVisible(true);
+}
+
+void MainWindow::Toolbar1_ButtonClick(int index)
+{
+    VisibleFalse();
+    if (index == 1) {
+        frame(Panel::General)->setVisible(true);
+    } else if (index == 2) {
+        frame(Panel::Config)->setVisible(true);
+        m_ownList->prepare();
+    }
+    m_ownList->CustomListUpdate();
+}
+
+void MainWindow::Toolbar2_ButtonClick(int index)
+{
+    static constexpr std::array Messengers = {Panel::AOL, Panel::MSN, Panel::Yahoo};
+    VisibleFalse();
+    if (index >= 1 && index <= int(Messengers.size()))
+        frame(Messengers[index - 1])->setVisible(true);
+    m_ownList->CustomListUpdate();
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+// Quillane Emoticon: a catalogue of text emoticons to copy into chat windows.
+//
+// The catalogue lives in fixed-record files beside the program (CatalogueStore reads them;
+// nothing is cached). The main window holds a tool strip and five panels on one rectangle,
+// one visible at a time:
+//   browse (GeneralPanel)  - CategorySelector fills its list from the chosen category file;
+//                            selecting an entry reads its record again by the entry's index;
+//   own list (OwnListPanel) - the user's favourites, kept in custom.bra;
+//   AOL, MSN, Yahoo         - the messengers' fixed codes.
+// Menu entries and the first two toolbars switch panels (VisibleFalse, then show one); the
+// toolbars also rebuild the own list from its file.
+
+#include "CatalogueStore.h"
+#include "MainMenu.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class CategorySelector;
+class GeneralPanel;
+class OwnListPanel;
+class QFrame;
+class QTimer;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    enum class Panel { General, Config, AOL, MSN, Yahoo };
+
+    // dataFolder is the folder of the program, which holds the data files.
+    explicit MainWindow(const QString& dataFolder, QWidget* parent = nullptr);
+
+    // Hides every panel.
+    void VisibleFalse();
+
+public slots:
+    void Toolbar1_ButtonClick(int index);
+    void Toolbar2_ButtonClick(int index);
+
+private:
+    void buildPanels(QWidget* clientArea);
+    void connectMenu();
+    void showPanel(Panel panel);
+    QFrame* frame(Panel panel) const { return m_frames[static_cast<std::size_t>(panel)]; }
+
+    CatalogueStore m_store;
+    MainMenu m_menu;
+    std::array<QFrame*, 5> m_frames{};
+    GeneralPanel* m_general = nullptr;
+    OwnListPanel* m_ownList = nullptr;
+    CategorySelector* m_categories = nullptr;
+    QTimer* m_confirmationTimer = nullptr;
+};

@@ -1,0 +1,123 @@
+#include "ToolStrip.h"
+
+#include "Artwork.h"
+#include "Controls.h"
+#include "Twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLayout>
+#include <QPainter>
+#include <QStyleOption>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+struct ToolbarSpec {
+    const char* objectName;
+    QRect place;
+};
+
+// Inside the strip's picture box (Picture1).
+const ToolbarSpec Toolbars[] = {
+    {"Toolbar1", Twips::rect(120, 0, 735, 330)},
+    {"Toolbar2", Twips::rect(1080, 0, 1095, 330)},
+    {"Toolbar3", Twips::rect(2400, 0, 735, 330)},
+};
+
+struct ButtonSpec {
+    int toolbar; // 1-based, as in Toolbars
+    QStringView picture;
+    QStringView tooltip;
+};
+
+// In order within each toolbar: a button's index is its place there.
+const ButtonSpec Buttons[] = {
+    {1, u"toolbar-emoticons", u"Emoticons"},
+    {1, u"toolbar-ownlist", u"Configurar Sua Própria Lista"},
+    {2, u"toolbar-aol", u"AOL Instant Messenger"},
+    {2, u"toolbar-msn", u"MSN Messenger Service"},
+    {2, u"toolbar-yahoo", u"Yahoo! Messenger"},
+    {3, u"toolbar-home", u"Quillane Home Page"},
+    {3, u"toolbar-help", u"Ajuda"},
+};
+
+// Each etched separator is a grey line with a white one beside it.
+const ShapeSpec SeparatorLines[] = {
+    {"Line1", Twips::rect(980, 15, 15, 305), QColor(128, 128, 128)},
+    {"Line2", Twips::rect(990, 15, 15, 305), QColor(255, 255, 255)},
+    {"Line3", Twips::rect(2300, 15, 15, 305), QColor(128, 128, 128)},
+    {"Line4", Twips::rect(2310, 15, 15, 305), QColor(255, 255, 255)},
+};
+
+// The standard small button for 16 x 16 pictures.
+constexpr QSize ButtonSize(23, 22);
+
+QToolBar* makeToolbar(QWidget* parent, const ToolbarSpec& spec)
+{
+    auto* toolbar = new QToolBar(parent);
+    toolbar->setObjectName(QString::fromLatin1(spec.objectName));
+    toolbar->setGeometry(spec.place);
+    toolbar->setMovable(false);
+    toolbar->setFloatable(false);
+    toolbar->setIconSize(QSize(16, 16));
+    toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    toolbar->setContentsMargins(0, 0, 0, 0);
+    toolbar->layout()->setContentsMargins(0, 0, 0, 0);
+    toolbar->layout()->setSpacing(0);
+    return toolbar;
+}
+
+} // namespace
+
+ToolStrip::ToolStrip(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("CoolBar1"));
+    setGeometry(Twips::rect(0, 0, 7245, 420));
+    // The strip wears the desktop's own face colour, not the dark one of the window.
+    Controls::setBackground(this, QApplication::palette().color(QPalette::Window));
+
+    auto* box = new QWidget(this);
+    box->setObjectName(QStringLiteral("Picture1"));
+    box->setGeometry(Twips::rect(120, 40, 6255, 340));
+
+    QList<QToolBar*> toolbars;
+    for (const ToolbarSpec& spec : Toolbars)
+        toolbars.append(makeToolbar(box, spec));
+    for (const ShapeSpec& line : SeparatorLines)
+        Controls::makeShape(box, line);
+
+    for (const ButtonSpec& button : Buttons) {
+        QToolBar* toolbar = toolbars[button.toolbar - 1];
+        QAction* action = toolbar->addAction(Artwork::icon(button.picture),
+                                             button.tooltip.toString());
+        const int index = int(toolbar->actions().size());
+        toolbar->widgetForAction(action)->setFixedSize(ButtonSize);
+        connect(action, &QAction::triggered, this,
+                [this, toolbarNumber = button.toolbar, index] {
+                    emit buttonClicked(toolbarNumber, index);
+                });
+    }
+}
+
+void ToolStrip::paintEvent(QPaintEvent*)
+{
+    // A rebar band: raised face across the strip, a grip at the start of the second band.
+    QPainter painter(this);
+    const QPalette& colours = palette();
+    painter.fillRect(rect(), colours.window());
+    QStyleOptionFrame band;
+    band.initFrom(this);
+    band.rect = rect();
+    band.lineWidth = 1;
+    band.state |= QStyle::State_Raised;
+    style()->drawPrimitive(QStyle::PE_Frame, &band, &painter, this);
+
+    const int gripX = Twips::toPixels(6435);
+    painter.setPen(colours.light().color());
+    painter.drawLine(gripX, 3, gripX, height() - 4);
+    painter.setPen(colours.dark().color());
+    painter.drawLine(gripX + 1, 3, gripX + 1, height() - 4);
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QSize>
+#include <QStringView>
+
+// The program's pictures, drawn as SVG and rendered at the size they are shown at.
+namespace Artwork {
+
+// name is the picture's file name without ".svg".
+QPixmap pixmap(QStringView name, QSize size);
+
+// The picture at the usual icon sizes.
+QIcon icon(QStringView name);
+
+} // namespace Artwork

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QLabel>
+
+// A label or picture that acts on a click, as the window's picture buttons and the
+// caption buttons do.
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};

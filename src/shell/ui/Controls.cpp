@@ -1,0 +1,70 @@
+#include "Controls.h"
+
+#include "Artwork.h"
+#include "ClickableLabel.h"
+#include "ShapeWidget.h"
+
+#include <QLabel>
+
+namespace Controls {
+
+void setColours(QWidget* control, const QColor& text, std::optional<QColor> background)
+{
+    QPalette palette = control->palette();
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, text);
+    if (background) {
+        for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+            palette.setColor(role, *background);
+        control->setAutoFillBackground(true);
+    }
+    control->setPalette(palette);
+}
+
+void setBackground(QWidget* container, const QColor& background)
+{
+    QPalette palette = container->palette();
+    palette.setColor(QPalette::Window, background);
+    container->setPalette(palette);
+    container->setAutoFillBackground(true);
+}
+
+QLabel* makeLabel(QWidget* parent, const LabelSpec& spec)
+{
+    QLabel* label = spec.clickable ? new ClickableLabel(parent) : new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(spec.objectName));
+    label->setText(spec.text.toString());
+    label->setFont(spec.font.font());
+    label->setAlignment(spec.alignment);
+    label->setGeometry(spec.place);
+    setColours(label, spec.colour, spec.background);
+    if (spec.bordered)
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    if (!spec.description.isEmpty())
+        label->setAccessibleDescription(spec.description.toString());
+    return label;
+}
+
+QLabel* makePicture(QWidget* parent, const PictureSpec& spec)
+{
+    QLabel* picture = spec.clickable ? new ClickableLabel(parent) : new QLabel(parent);
+    picture->setObjectName(QString::fromLatin1(spec.objectName));
+    picture->setGeometry(spec.place);
+    picture->setPixmap(Artwork::pixmap(spec.artwork, spec.place.size()));
+    picture->setAccessibleName(spec.accessibleName.toString());
+    if (spec.clickable)
+        picture->setCursor(Qt::PointingHandCursor);
+    return picture;
+}
+
+ShapeWidget* makeShape(QWidget* parent, const ShapeSpec& spec)
+{
+    auto* shape = new ShapeWidget(spec.ellipse ? ShapeWidget::Form::Ellipse
+                                               : ShapeWidget::Form::Rectangle,
+                                  spec.fill, spec.border, parent);
+    shape->setObjectName(QString::fromLatin1(spec.objectName));
+    shape->setGeometry(spec.place);
+    return shape;
+}
+
+} // namespace Controls

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "FontSpec.h"
+
+#include <QColor>
+#include <QRect>
+#include <QStringView>
+
+#include <optional>
+
+class QLabel;
+class QWidget;
+class ShapeWidget;
+
+// Rows of the layout tables from which the panels build their controls.
+
+struct LabelSpec {
+    const char* objectName;
+    QStringView text;
+    FontSpec font;
+    QColor colour;
+    QRect place;
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    std::optional<QColor> background = std::nullopt;
+    bool bordered = false;
+    // Given to labels whose text the program changes: screen readers announce it with the
+    // text, where an accessible name would hide the text.
+    QStringView description = {};
+    bool clickable = false;
+};
+
+struct PictureSpec {
+    const char* objectName;
+    QStringView artwork; // file name in the artwork, without ".svg"
+    QRect place;
+    QStringView accessibleName = {}; // given to clickable pictures
+    bool clickable = false;
+};
+
+struct ShapeSpec {
+    const char* objectName;
+    QRect place;
+    std::optional<QColor> fill;
+    std::optional<QColor> border = std::nullopt;
+    bool ellipse = false;
+};
+
+namespace Controls {
+
+// Clickable rows make a ClickableLabel.
+QLabel* makeLabel(QWidget* parent, const LabelSpec& spec);
+QLabel* makePicture(QWidget* parent, const PictureSpec& spec);
+ShapeWidget* makeShape(QWidget* parent, const ShapeSpec& spec);
+
+// A control's colours: text (and border) on an optional background.
+void setColours(QWidget* control, const QColor& text, std::optional<QColor> background);
+
+// A container's background; its children keep their own colours.
+void setBackground(QWidget* container, const QColor& background);
+
+} // namespace Controls

@@ -1,0 +1,34 @@
+#include "ShapeWidget.h"
+
+#include <QPainter>
+
+ShapeWidget::ShapeWidget(Form form, std::optional<QColor> fill, std::optional<QColor> border,
+                         QWidget* parent)
+    : QWidget(parent)
+    , m_form(form)
+    , m_fill(fill)
+    , m_border(border)
+{
+    // A figure only draws; mouse events go to whatever lies beneath it.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ShapeWidget::setFillColour(const QColor& fill)
+{
+    m_fill = fill;
+    update();
+}
+
+void ShapeWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, m_form == Form::Ellipse);
+    painter.setPen(m_border ? QPen(*m_border, 1) : QPen(Qt::NoPen));
+    painter.setBrush(m_fill ? QBrush(*m_fill) : QBrush(Qt::NoBrush));
+    // Keep a one-pixel border inside the widget.
+    const QRectF area = m_border ? QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5) : QRectF(rect());
+    if (m_form == Form::Ellipse)
+        painter.drawEllipse(area);
+    else
+        painter.drawRect(area);
+}

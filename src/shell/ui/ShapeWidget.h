@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+#include <optional>
+
+// A plain drawn figure: decorative fields, the copy marker, the etched separator lines.
+class ShapeWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    enum class Form { Rectangle, Ellipse };
+
+    ShapeWidget(Form form, std::optional<QColor> fill, std::optional<QColor> border,
+                QWidget* parent);
+
+    QColor fillColour() const { return m_fill.value_or(QColor()); }
+    void setFillColour(const QColor& fill);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Form m_form;
+    std::optional<QColor> m_fill;
+    std::optional<QColor> m_border;
+};

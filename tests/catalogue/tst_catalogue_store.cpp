@@ -1,0 +1,187 @@
+#include "CatalogueStore.h"
+#include "DataFileBuilder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+namespace Build = DataFileBuilder;
+
+class TestCatalogueStore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { m_folder = std::make_unique<QTemporaryDir>(); }
+    void dataFolderEndsInOneSeparator_data();
+    void dataFolderEndsInOneSeparator();
+    void categoryEntriesFollowTheFileLength_data();
+    void categoryEntriesFollowTheFileLength();
+    void missingCategoryFileHasNoEntriesAndStaysMissing();
+    void categoryEntriesAreNamesAsListed();
+    void categoryRecordIsReadAtItsOffset();
+    void ownListEntriesFollowTheFileLength_data();
+    void ownListEntriesFollowTheFileLength();
+    void missingOwnListIsCreatedEmpty();
+    void ownListRecordIsReadAtItsOffset();
+    void listReadsCloseTheChannelSelectionReadsKeepItOpen();
+
+private:
+    QString path(const QString& name) const { return m_folder->filePath(name); }
+
+    // A fresh folder for every test function and data row.
+    std::unique_ptr<QTemporaryDir> m_folder;
+};
+
+void TestCatalogueStore::dataFolderEndsInOneSeparator_data()
+{
+    QTest::addColumn<QString>("programFolder");
+    QTest::addColumn<QString>("dataFolder");
+
+    const QString separator = QDir::separator();
+    QTest::newRow("separator appended") << u"/opt/quillane"_s << u"/opt/quillane"_s + separator;
+    QTest::newRow("separator not doubled") << u"/opt/quillane"_s + separator
+                                           << u"/opt/quillane"_s + separator;
+    QTest::newRow("root") << separator << separator;
+}
+
+void TestCatalogueStore::dataFolderEndsInOneSeparator()
+{
+    QFETCH(QString, programFolder);
+    QFETCH(QString, dataFolder);
+    const CatalogueStore store(programFolder);
+    QCOMPARE(store.DataFolder(), dataFolder);
+    QCOMPARE(store.pathOf(u"all.bra"), dataFolder + u"all.bra"_s);
+}
+
+void TestCatalogueStore::categoryEntriesFollowTheFileLength_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("entries");
+
+    QTest::newRow("empty file") << 0 << 0;
+    QTest::newRow("shorter than the leading block") << 600 << 0;
+    QTest::newRow("leading block only") << 1000 << 0;
+    QTest::newRow("a piece of a record") << 1049 << 0;
+    QTest::newRow("one record") << 1050 << 1;
+    QTest::newRow("one record and a piece") << 1099 << 1;
+    QTest::newRow("three records") << 1150 << 3;
+}
+
+void TestCatalogueStore::categoryEntriesFollowTheFileLength()
+{
+    QFETCH(int, length);
+    QFETCH(int, entries);
+    const QByteArray file = Build::categoryFile(Build::numbered(u"Gato"_s, 3));
+    QVERIFY(Build::write(path(u"animals.bra"_s), file.left(length)));
+
+    CatalogueStore store(m_folder->path());
+    QCOMPARE(store.ReadCategoryEntries(path(u"animals.bra"_s)).size(), entries);
+}
+
+void TestCatalogueStore::missingCategoryFileHasNoEntriesAndStaysMissing()
+{
+    CatalogueStore store(m_folder->path());
+    QVERIFY(store.ReadCategoryEntries(path(u"foods.bra"_s)).isEmpty());
+    QVERIFY(!store.ReadCategoryRecord(path(u"foods.bra"_s), 0));
+    QVERIFY(!QFile::exists(path(u"foods.bra"_s)));
+}
+
+void TestCatalogueStore::categoryEntriesAreNamesAsListed()
+{
+    const QByteArray records = Build::record("   Gato\xE6", ":-)\xE6") +
+                               Build::record("  Sem fim", "=^.^=\xE6") +
+                               Build::record("  \xE6Oculto", ":-|\xE6") +
+                               Build::record("Peixe\xE6 resto", "<><\xE6");
+    QVERIFY(Build::write(path(u"all.bra"_s), Build::categoryFile(records)));
+
+    CatalogueStore store(m_folder->path());
+    const QStringList expected = {u"Gato"_s.leftJustified(35), u"  Sem fim"_s.leftJustified(35),
+                                  QString(35, u' '), u"Peixe"_s.leftJustified(35)};
+    QCOMPARE(store.ReadCategoryEntries(path(u"all.bra"_s)), expected);
+}
+
+void TestCatalogueStore::categoryRecordIsReadAtItsOffset()
+{
+    QByteArray file = Build::categoryFile(Build::numbered(u"Peixe"_s, 5));
+    const QByteArray marked = Build::record("Marcado\xE6", "<*)))><\xE6");
+    file.replace(1150, 50, marked);
+    QVERIFY(Build::write(path(u"all.bra"_s), file));
+
+    CatalogueStore store(m_folder->path());
+    const auto record = store.ReadCategoryRecord(path(u"all.bra"_s), 3);
+    QVERIFY(record);
+    QCOMPARE(record->EmoticonName, u"Marcadoæ"_s.leftJustified(35));
+    QCOMPARE(CategoryFieldText(record->Representation), u"<*)))><"_s);
+    QVERIFY(!store.ReadCategoryRecord(path(u"all.bra"_s), 5));
+}
+
+void TestCatalogueStore::ownListEntriesFollowTheFileLength_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("entries");
+
+    QTest::newRow("empty") << 0 << 0;
+    QTest::newRow("two records") << 100 << 2;
+    QTest::newRow("a piece of a third record is ignored") << 120 << 2;
+    QTest::newRow("three records") << 150 << 3;
+}
+
+void TestCatalogueStore::ownListEntriesFollowTheFileLength()
+{
+    QFETCH(int, length);
+    QFETCH(int, entries);
+    const QByteArray file = Build::ownListFile(
+        {{u"  Meu gato"_s, u"=^.^="_s}, {u"Amor æ"_s, u"<3"_s}, {u"Sol"_s, u"\\o/"_s}});
+    QVERIFY(Build::write(path(u"custom.bra"_s), file.left(length)));
+
+    CatalogueStore store(m_folder->path());
+    const QStringList names = store.ReadOwnListEntries();
+    QCOMPARE(names.size(), entries);
+    const QStringList asStored = {u"  Meu gato"_s.leftJustified(35), u"Amor æ"_s.leftJustified(35),
+                                  u"Sol"_s.leftJustified(35)};
+    QCOMPARE(names, asStored.first(entries));
+}
+
+void TestCatalogueStore::missingOwnListIsCreatedEmpty()
+{
+    CatalogueStore store(m_folder->path());
+    QVERIFY(store.ReadOwnListEntries().isEmpty());
+    QVERIFY(QFile::exists(path(u"custom.bra"_s)));
+    QCOMPARE(QFile(path(u"custom.bra"_s)).size(), 0);
+}
+
+void TestCatalogueStore::ownListRecordIsReadAtItsOffset()
+{
+    QVERIFY(Build::write(path(u"custom.bra"_s),
+                         Build::ownListFile(Build::numbered(u"Meu"_s, 3) +
+                                            QList<Build::Emoticon>{{u" Quarto "_s, u" :-D "_s}})));
+
+    CatalogueStore store(m_folder->path());
+    const auto record = store.ReadOwnListRecord(3);
+    QVERIFY(record);
+    QCOMPARE(record->EmoticonName, u" Quarto "_s.leftJustified(35));
+    QCOMPARE(record->Representation, u" :-D "_s.leftJustified(15));
+    QVERIFY(!store.ReadOwnListRecord(4));
+}
+
+void TestCatalogueStore::listReadsCloseTheChannelSelectionReadsKeepItOpen()
+{
+    QVERIFY(Build::write(path(u"all.bra"_s), Build::categoryFile(Build::numbered(u"Gato"_s, 2))));
+    CatalogueStore store(m_folder->path());
+
+    QVERIFY(store.ReadCategoryRecord(path(u"all.bra"_s), 1));
+    QVERIFY(store.channel().isOpen());
+    store.ReadCategoryEntries(path(u"all.bra"_s));
+    QVERIFY(!store.channel().isOpen());
+    QVERIFY(store.ReadOwnListRecord(0) == std::nullopt);
+    QVERIFY(store.channel().isOpen());
+    store.ReadOwnListEntries();
+    QVERIFY(!store.channel().isOpen());
+}
+
+QTEST_APPLESS_MAIN(TestCatalogueStore)
+#include "tst_catalogue_store.moc"

@@ -1,0 +1,168 @@
+#include "EmoticonRecord.h"
+#include "RecordLayout.h"
+
+#include <QTest>
+
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(std::optional<QString>)
+
+class TestEmoticonRecord : public QObject {
+    Q_OBJECT
+
+private slots:
+    void categoryFieldText_data();
+    void categoryFieldText();
+    void categoryListEntry_data();
+    void categoryListEntry();
+    void storeField_data();
+    void storeField();
+    void trimsBlanksOnly();
+    void recordBytesAreWindows1252();
+    void recordCounts_data();
+    void recordCounts();
+    void recordOffsets_data();
+    void recordOffsets();
+};
+
+void TestEmoticonRecord::categoryFieldText_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<std::optional<QString>>("text");
+
+    const auto text = [](const QString& t) { return std::optional<QString>(t); };
+    QTest::newRow("text, terminator, padding") << u":-)æ           "_s << text(u":-)"_s);
+    QTest::newRow("blank before the terminator stays, leading blank goes")
+        << u" :-) æ         "_s << text(u":-) "_s);
+    QTest::newRow("what follows the terminator is ignored") << u":-)æabc"_s << text(u":-)"_s);
+    QTest::newRow("only the first terminator counts") << u"a æbæ"_s << text(u"a "_s);
+    QTest::newRow("starts with the terminator: empty text") << u"æ:-)"_s << text(QString());
+    QTest::newRow("blanks then terminator: empty text") << u"   æ   "_s << text(QString());
+    QTest::newRow("upper-case AE is no terminator") << u":-)Æ           "_s << std::optional<QString>();
+    QTest::newRow("no terminator") << u":-)            "_s << std::optional<QString>();
+    QTest::newRow("blanks only") << QString(15, u' ') << std::optional<QString>();
+}
+
+void TestEmoticonRecord::categoryFieldText()
+{
+    QFETCH(QString, field);
+    QFETCH(std::optional<QString>, text);
+    QCOMPARE(CategoryFieldText(field), text);
+}
+
+void TestEmoticonRecord::categoryListEntry_data()
+{
+    QTest::addColumn<QString>("nameField");
+    QTest::addColumn<QString>("entry");
+
+    const auto padded = [](const QString& t) { return t.leftJustified(35); };
+    QTest::newRow("blanks, word, terminator: the word, padded")
+        << padded(u"   Gatoæ"_s) << padded(u"Gato"_s);
+    QTest::newRow("no terminator: the raw field, leading blanks included")
+        << padded(u"  Gato"_s) << padded(u"  Gato"_s);
+    QTest::newRow("trimmed name starts with the terminator: all blanks")
+        << padded(u"  æGato"_s) << QString(35, u' ');
+    QTest::newRow("upper-case AE: the raw field") << padded(u"GatoÆ"_s) << padded(u"GatoÆ"_s);
+    QTest::newRow("34 characters and the terminator")
+        << QString(34, u'x') + u"æ"_s << QString(34, u'x') + u' ';
+}
+
+void TestEmoticonRecord::categoryListEntry()
+{
+    QFETCH(QString, nameField);
+    QFETCH(QString, entry);
+    QCOMPARE(CategoryListEntry(nameField), entry);
+}
+
+void TestEmoticonRecord::storeField_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("field");
+
+    QTest::newRow("shorter: padded with blanks") << u":-)"_s << 15 << u":-)            "_s;
+    QTest::newRow("longer: cut") << u"0123456789ABCDEFG"_s << 15 << u"0123456789ABCDE"_s;
+    QTest::newRow("exact") << u"0123456789ABCDE"_s << 15 << u"0123456789ABCDE"_s;
+    QTest::newRow("leading blanks kept") << u"  a"_s << 5 << u"  a  "_s;
+    QTest::newRow("empty: all blanks") << QString() << 35 << QString(35, u' ');
+}
+
+void TestEmoticonRecord::storeField()
+{
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(QString, field);
+    QCOMPARE(StoreField(text, width), field);
+}
+
+void TestEmoticonRecord::trimsBlanksOnly()
+{
+    QCOMPARE(TrimBlanks(u"  \ta b\t  "), u"\ta b\t");
+    QCOMPARE(TrimBlanks(u"     "), u"");
+}
+
+void TestEmoticonRecord::recordBytesAreWindows1252()
+{
+    const EmoticonRecord record = EmoticonRecord::fromTexts(u"Café", u"€:-)");
+    const QByteArray bytes = QByteArray("Caf\xE9").leftJustified(35) +
+                             QByteArray("\x80:-)").leftJustified(15);
+    QCOMPARE(record.toBytes(), bytes);
+    QCOMPARE(EmoticonRecord::fromBytes(bytes), record);
+}
+
+void TestEmoticonRecord::recordCounts_data()
+{
+    QTest::addColumn<bool>("ownList");
+    QTest::addColumn<qint64>("length");
+    QTest::addColumn<qint64>("count");
+
+    QTest::newRow("category: empty") << false << 0LL << 0LL;
+    QTest::newRow("category: shorter than the block") << false << 999LL << 0LL;
+    QTest::newRow("category: the block alone") << false << 1000LL << 0LL;
+    QTest::newRow("category: one byte short of a record") << false << 1049LL << 0LL;
+    QTest::newRow("category: one record") << false << 1050LL << 1LL;
+    QTest::newRow("category: a record and a piece") << false << 1099LL << 1LL;
+    QTest::newRow("category: two records") << false << 1100LL << 2LL;
+    QTest::newRow("own list: empty") << true << 0LL << 0LL;
+    QTest::newRow("own list: a piece") << true << 49LL << 0LL;
+    QTest::newRow("own list: two records") << true << 100LL << 2LL;
+    QTest::newRow("own list: two records and a piece") << true << 149LL << 2LL;
+}
+
+void TestEmoticonRecord::recordCounts()
+{
+    QFETCH(bool, ownList);
+    QFETCH(qint64, length);
+    QFETCH(qint64, count);
+    QCOMPARE(ownList ? RecordLayout::OwnListRecordCount(length)
+                     : RecordLayout::CategoryRecordCount(length),
+             count);
+}
+
+void TestEmoticonRecord::recordOffsets_data()
+{
+    QTest::addColumn<bool>("ownList");
+    QTest::addColumn<qint64>("index");
+    QTest::addColumn<qint64>("offset");
+
+    QTest::newRow("category: first entry") << false << 0LL << 1000LL;
+    QTest::newRow("category: entry 3") << false << 3LL << 1150LL;
+    QTest::newRow("category: entry 700") << false << 700LL << 36000LL;
+    QTest::newRow("category: beyond 32-bit offsets") << false << 50'000'000LL << 2'500'001'000LL;
+    QTest::newRow("own list: entry 3 is record 4") << true << 3LL << 150LL;
+}
+
+void TestEmoticonRecord::recordOffsets()
+{
+    QFETCH(bool, ownList);
+    QFETCH(qint64, index);
+    QFETCH(qint64, offset);
+    QCOMPARE(ownList ? RecordLayout::OwnListRecordOffset(index)
+                     : RecordLayout::CategoryRecordOffset(index),
+             offset);
+}
+
+QTEST_APPLESS_MAIN(TestEmoticonRecord)
+#include "tst_emoticon_record.moc"
