@@ -1,0 +1,155 @@
+#include "DataFileDumper.h"
+
+#include "DataFileEncoder.h"
+#include "EmoticonRecord.h"
+#include "LeadingBlock.h"
+#include "NameOrder.h"
+#include "RecordLayout.h"
+
+#include <QHash>
+#include <QList>
+
+namespace {
+
+using Field = FieldRules::Field;
+
+// A text for a comment line: control characters, which would break the line or hide in it,
+// are spelt out.
+QString visible(QStringView text) {
+    QString shown;
+    for (const char32_t codePoint : text.toUcs4()) {
+        if (codePoint < 0x20 || (codePoint >= 0x7F && codePoint <= 0x9F))
+            shown += u'<' + FieldRules::codePointName(codePoint) + u'>';
+        else
+            shown += QString::fromUcs4(&codePoint, 1);
+    }
+    return shown;
+}
+
+// What differs between a record and the one its texts compile to.
+QString whatIsLost(const EmoticonRecord& stored, const EmoticonRecord& compiled) {
+    QStringList losses;
+    for (const auto& [field, storedField, compiledField] :
+         {std::tuple{Field::Name, &stored.EmoticonName, &compiled.EmoticonName},
+          std::tuple{Field::Representation, &stored.Representation, &compiled.Representation}}) {
+        if (storedField->startsWith(u' '))
+            losses += FieldRules::label(field) + QStringLiteral(": espaços antes do texto");
+        if (TrimBlanks(*storedField) != TrimBlanks(*compiledField))
+            losses += FieldRules::label(field) + QStringLiteral(": caracteres depois do «æ»");
+    }
+    return losses.join(QStringLiteral("; "));
+}
+
+} // namespace
+
+struct DataFileDumper::FieldReading {
+    QString text; // as the program reads it; the trimmed raw field when it has no text
+    std::optional<QString> problem; // why it cannot stand in a source line
+};
+
+// The text form and the reports of one file, as they grow.
+struct DataFileDumper::Output {
+    QString fileName;
+    DataFileDumper::Result result;
+
+    void line(const QString& text) { result.text += text.toUtf8() + '\n'; }
+    void report(const QString& message) { result.problems.append({fileName, 0, message}); }
+};
+
+DataFileDumper::DataFileDumper(Category::Layout layout)
+    : m_layout(layout)
+    , m_rules(layout) {}
+
+DataFileDumper::Result DataFileDumper::dump(const QString& fileName, QByteArrayView bytes) const {
+    Output out{fileName, {}};
+    qsizetype recordsStart = 0;
+    if (m_layout == Category::Layout::CategoryFile) {
+        recordsStart = std::min<qsizetype>(bytes.size(), RecordLayout::LeadingBlockSize);
+        checkLeadingBlock(bytes, out);
+    }
+    const QByteArrayView records = bytes.sliced(recordsStart);
+    const qsizetype count = records.size() / EmoticonRecord::Size;
+    QHash<QString, qsizetype> numberByName;
+    for (qsizetype index = 0; index < count; ++index) {
+        const qsizetype offset = index * EmoticonRecord::Size;
+        dumpRecord(records.sliced(offset, EmoticonRecord::Size), index + 1, recordsStart + offset,
+                   numberByName, out);
+    }
+    if (const qsizetype rest = records.size() % EmoticonRecord::Size) {
+        const QString message =
+            QStringLiteral("sobram %1 bytes depois do último registro, menos que um registro; "
+                           "ficam fora do texto")
+                .arg(rest);
+        out.report(message);
+        out.line(QStringLiteral("# ") + message);
+    }
+    return out.result;
+}
+
+void DataFileDumper::checkLeadingBlock(QByteArrayView bytes, Output& out) const {
+    QString message;
+    if (bytes.size() < RecordLayout::LeadingBlockSize)
+        message = QStringLiteral("arquivo de %1 bytes, menor que o bloco inicial de %2 bytes")
+                      .arg(bytes.size())
+                      .arg(RecordLayout::LeadingBlockSize);
+    else if (bytes.first(RecordLayout::LeadingBlockSize) !=
+             LeadingBlock::forRecordCount(RecordLayout::CategoryRecordCount(bytes.size())))
+        message = QStringLiteral("bloco inicial (bytes 0 a 999) diferente do que esta ferramenta "
+                                 "grava; compilar o texto gera o bloco da ferramenta");
+    if (!message.isEmpty()) {
+        out.report(message);
+        out.line(QStringLiteral("# ") + message);
+    }
+}
+
+void DataFileDumper::dumpRecord(QByteArrayView bytes, qsizetype number, qsizetype offset,
+                                QHash<QString, qsizetype>& numberByName, Output& out) const {
+    const EmoticonRecord record = EmoticonRecord::fromBytes(bytes);
+    const FieldReading name = readField(record.EmoticonName, Field::Name);
+    const FieldReading representation = readField(record.Representation, Field::Representation);
+    const QString where = QStringLiteral("registro %1 (byte %2)").arg(number).arg(offset);
+
+    std::optional<QString> omission = name.problem ? name.problem : representation.problem;
+    if (!omission && m_layout == Category::Layout::CategoryFile) {
+        const QString key = NameOrder::foldKey(name.text);
+        if (const auto earlier = numberByName.constFind(key); earlier != numberByName.cend())
+            omission = QStringLiteral("nome já usado no registro %1").arg(*earlier);
+        else
+            numberByName.insert(key, number);
+    }
+    if (omission) {
+        out.report(
+            QStringLiteral("%1: %2; fica só como comentário no texto").arg(where, *omission));
+        out.line(QStringLiteral("# %1 omitido: %2 | nome: «%3» | representação: «%4»")
+                     .arg(where, *omission, visible(name.text), visible(representation.text)));
+        return;
+    }
+    const QByteArray compiled =
+        DataFileEncoder::encodeRecord(name.text, representation.text, m_layout);
+    if (compiled != bytes) {
+        const QString loss = whatIsLost(record, EmoticonRecord::fromBytes(compiled));
+        out.report(
+            QStringLiteral("%1: %2; no texto fica como o programa o mostra").arg(where, loss));
+        out.line(QStringLiteral("# %1: %2").arg(where, loss));
+    }
+    out.line(name.text + u'\t' + representation.text);
+}
+
+DataFileDumper::FieldReading DataFileDumper::readField(QStringView field, Field which) const {
+    FieldReading reading;
+    if (m_layout == Category::Layout::CategoryFile) {
+        const std::optional<QString> text = CategoryFieldText(field);
+        if (!text)
+            return {TrimBlanks(field).toString(),
+                    FieldRules::label(which) + QStringLiteral(" sem o terminador «æ»")};
+        if (text->endsWith(u' '))
+            return {*text, FieldRules::label(which) + QStringLiteral(" com espaço antes do «æ»")};
+        reading.text = *text;
+    } else {
+        reading.text = TrimBlanks(field).toString();
+    }
+    reading.problem = m_rules.problemWith(reading.text, which);
+    if (!reading.problem && which == Field::Name && reading.text.startsWith(u'#'))
+        reading.problem = QStringLiteral("nome começa com «#», que no texto abre um comentário");
+    return reading;
+}
