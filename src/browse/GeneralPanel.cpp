@@ -28,40 +28,69 @@ const ShapeSpec Fields[] = {
 };
 
 const LabelSpec Labels[] = {
-    {.objectName = "lblGeneralSelectAnEmoticon", .text = u"SELECIONE UM EMOTICON",
-     .font = Fonts::ArialBold, .colour = White, .place = Twips::rect(360, 1080, 3015, 240),
-     .alignment = Qt::AlignCenter, .background = QColor(128, 128, 128), .bordered = true},
+    {.objectName = "lblGeneralSelectAnEmoticon",
+     .text = u"SELECIONE UM EMOTICON",
+     .font = Fonts::ArialBold,
+     .colour = White,
+     .place = Twips::rect(360, 1080, 3015, 240),
+     .alignment = Qt::AlignCenter,
+     .background = QColor(128, 128, 128),
+     .bordered = true},
     {"lblGeneralSearch", u"Procura:", Fonts::ArialBold, White, Twips::rect(360, 2880, 780, 240),
      Qt::AlignRight | Qt::AlignVCenter},
     {"lblGeneralCategory", u"Categoria:", Fonts::ArialBold, White,
      Twips::rect(480, 3240, 1545, 240), Qt::AlignCenter},
-    {.objectName = "lblGeneralEmoticonsNum", .text = u"x", .font = {u"Arial", 12, true},
-     .colour = QColor(0, 192, 0), .place = Twips::rect(2160, 3270, 1215, 390),
-     .alignment = Qt::AlignCenter, .description = u"Número de emoticons na lista"},
+    {.objectName = "lblGeneralEmoticonsNum",
+     .text = u"x",
+     .font = {u"Arial", 12, true},
+     .colour = QColor(0, 192, 0),
+     .place = Twips::rect(2160, 3270, 1215, 390),
+     .alignment = Qt::AlignCenter,
+     .description = u"Número de emoticons na lista"},
     {"lblGeneralEmoticons", u"EMOTICONS", Fonts::Arial, White, Twips::rect(2160, 3660, 1215, 240),
      Qt::AlignCenter},
     {"lblGeneralCopied", u"COPIADO", Fonts::ArialBold, QColor(255, 255, 128),
      Twips::rect(1020, 4260, 1200, 240)},
-    {.objectName = "lblGeneralRepresetation", .text = u"REPRESENTAÇÃO", .font = Fonts::ArialBold,
-     .colour = White, .place = Twips::rect(3630, 1200, 2800, 240), .alignment = Qt::AlignCenter,
-     .background = Navy, .bordered = true},
+    {.objectName = "lblGeneralRepresetation",
+     .text = u"REPRESENTAÇÃO",
+     .font = Fonts::ArialBold,
+     .colour = White,
+     .place = Twips::rect(3630, 1200, 2800, 240),
+     .alignment = Qt::AlignCenter,
+     .background = Navy,
+     .bordered = true},
     {"lblGeneralSize2", u"Tamanho:", Fonts::ArialBold, White, Twips::rect(3840, 3705, 900, 240),
      Qt::AlignRight | Qt::AlignVCenter},
-    {.objectName = "lblGeneralSize", .text = u"MÉDIO", .font = Fonts::ArialBold,
-     .colour = QColor(255, 0, 0), .place = Twips::rect(4740, 3705, 960, 240),
-     .alignment = Qt::AlignCenter, .description = u"Tamanho da visualização"},
-    {.objectName = "lblGeneralView", .text = u"270 graus", .font = Fonts::ArialItalic,
-     .colour = QColor(255, 255, 128), .place = Twips::rect(3630, 3960, 2800, 240),
-     .alignment = Qt::AlignCenter, .description = u"Ângulo da visualização"},
-    {.objectName = "lblCopiarEmoticon", .text = u"COPIAR PARA A MEMÓRIA", .font = Fonts::ArialBold,
-     .colour = White, .place = Twips::rect(4155, 4335, 2275, 255),
-     .alignment = Qt::AlignRight | Qt::AlignVCenter, .clickable = true},
+    {.objectName = "lblGeneralSize",
+     .text = u"MÉDIO",
+     .font = Fonts::ArialBold,
+     .colour = QColor(255, 0, 0),
+     .place = Twips::rect(4740, 3705, 960, 240),
+     .alignment = Qt::AlignCenter,
+     .description = u"Tamanho da visualização"},
+    {.objectName = "lblGeneralView",
+     .text = u"270 graus",
+     .font = Fonts::ArialItalic,
+     .colour = QColor(255, 255, 128),
+     .place = Twips::rect(3630, 3960, 2800, 240),
+     .alignment = Qt::AlignCenter,
+     .description = u"Ângulo da visualização"},
+    {.objectName = "lblCopiarEmoticon",
+     .text = u"COPIAR PARA A MEMÓRIA",
+     .font = Fonts::ArialBold,
+     .colour = White,
+     .place = Twips::rect(4155, 4335, 2275, 255),
+     .alignment = Qt::AlignRight | Qt::AlignVCenter,
+     .clickable = true},
 };
 
 // Labels inside the preview box, in its own coordinates.
 const LabelSpec PreviewLabels[] = {
-    {.objectName = "lblGeneralRotate", .text = u"RODAR", .font = Fonts::SmallFontsBold,
-     .colour = QColor(192, 192, 255), .place = Twips::rect(2040, 120, 555, 180),
+    {.objectName = "lblGeneralRotate",
+     .text = u"RODAR",
+     .font = Fonts::SmallFontsBold,
+     .colour = QColor(192, 192, 255),
+     .place = Twips::rect(2040, 120, 555, 180),
      .clickable = true},
 };
 
@@ -70,22 +99,20 @@ const PictureSpec Pictures[] = {
     {"imgGeneralCopied", u"copied", Twips::rect(480, 4140, 480, 480)},
 };
 
-void hideChild(QWidget* parent, const char* objectName)
-{
+void hideChild(QWidget* parent, const char* objectName) {
     parent->findChild<QWidget*>(QString::fromLatin1(objectName))->hide();
 }
 
 } // namespace
 
 GeneralPanel::GeneralPanel(QWidget* parent)
-    : QWidget(parent)
-{
+    : QWidget(parent) {
     setObjectName(QStringLiteral("picGeneralBackground"));
     Controls::setBackground(this, QColor(0, 0, 0));
 
     // Back to front: the background picture, the fields, then the controls.
-    Controls::makePicture(this, {"imgGeneralBackground", u"background-general",
-                                 Twips::rect(0, 0, 6975, 4815)});
+    Controls::makePicture(
+        this, {"imgGeneralBackground", u"background-general", Twips::rect(0, 0, 6975, 4815)});
     for (const ShapeSpec& field : Fields)
         Controls::makeShape(this, field);
     for (const LabelSpec& label : Labels)
@@ -93,8 +120,10 @@ GeneralPanel::GeneralPanel(QWidget* parent)
     for (const PictureSpec& picture : Pictures)
         Controls::makePicture(this, picture);
     Controls::makeShape(this, {.objectName = "shpGeneralClipboard",
-                               .place = Twips::rect(3765, 4350, 375, 225), .fill = QColor(0, 0, 0),
-                               .border = QColor(128, 128, 128), .ellipse = true});
+                               .place = Twips::rect(3765, 4350, 375, 225),
+                               .fill = QColor(0, 0, 0),
+                               .border = QColor(128, 128, 128),
+                               .ellipse = true});
 
     buildList();
     buildCategoryRow();
@@ -104,25 +133,16 @@ GeneralPanel::GeneralPanel(QWidget* parent)
     hideChild(this, "imgGeneralCopied");
 }
 
-void GeneralPanel::buildList()
-{
-    m_list = new QListWidget(this);
-    m_list->setObjectName(QStringLiteral("lstGeneralEmoticons"));
-    m_list->setAccessibleName(QStringLiteral("Emoticons"));
-    m_list->setGeometry(Twips::rect(360, 1320, 3015, 1500));
-    m_list->setFont(Fonts::Arial.font());
-    m_list->setUniformItemSizes(true);
-    Controls::setColours(m_list, White, QColor(64, 64, 64));
-
-    m_search = new QLineEdit(this);
-    m_search->setObjectName(QStringLiteral("txtGeneralSearch"));
-    m_search->setGeometry(Twips::rect(1200, 2880, 2055, 240));
-    m_search->setFont(Fonts::Arial.font());
+void GeneralPanel::buildList() {
+    m_list =
+        Controls::makeList(this, {"lstGeneralEmoticons", u"Emoticons",
+                                  Twips::rect(360, 1320, 3015, 1500), White, QColor(64, 64, 64)});
+    m_search =
+        Controls::makeTextBox(this, {"txtGeneralSearch", Twips::rect(1200, 2880, 2055, 240)});
     findChild<QLabel*>(QStringLiteral("lblGeneralSearch"))->setBuddy(m_search);
 }
 
-void GeneralPanel::buildCategoryRow()
-{
+void GeneralPanel::buildCategoryRow() {
     m_category = new QComboBox(this);
     m_category->setObjectName(QStringLiteral("cboGeneralCategory"));
     m_category->setGeometry(Twips::rect(480, 3480, 1545, 285));
@@ -132,22 +152,23 @@ void GeneralPanel::buildCategoryRow()
     m_count = findChild<QLabel*>(QStringLiteral("lblGeneralEmoticonsNum"));
 }
 
-void GeneralPanel::buildPreview()
-{
+void GeneralPanel::buildPreview() {
     const QRect previewPlace = Twips::rect(3630, 1440, 2800, 2175);
 
     // The selected emoticon's text, measured at the preview size; the preview box covers it.
-    m_emoticon = Controls::makeLabel(this, {"lblGeneralEmoticon", u"", FontSpec{u"Arial", 21.75},
-                                            White, previewPlace});
+    m_emoticon = Controls::makeLabel(
+        this, {"lblGeneralEmoticon", u"", FontSpec{u"Arial", 21.75}, White, previewPlace});
     m_emoticon->setAccessibleDescription(QStringLiteral("Emoticon selecionado"));
     m_emoticon->adjustSize();
 
     m_preview = new PreviewArea(this);
     m_preview->setObjectName(QStringLiteral("picEmoticon"));
     m_preview->setGeometry(previewPlace);
-    Controls::makePicture(m_preview, {.objectName = "imgGeneralRotate", .artwork = u"rotate",
+    Controls::makePicture(m_preview, {.objectName = "imgGeneralRotate",
+                                      .artwork = u"rotate",
                                       .place = Twips::rect(2160, 0, 435, 405),
-                                      .accessibleName = u"Rodar", .clickable = true});
+                                      .accessibleName = u"Rodar",
+                                      .clickable = true});
     for (const LabelSpec& label : PreviewLabels)
         Controls::makeLabel(m_preview, label);
 
@@ -160,13 +181,11 @@ void GeneralPanel::buildPreview()
     size->setValue(1);
 }
 
-QString GeneralPanel::selectedEmoticon() const
-{
+QString GeneralPanel::selectedEmoticon() const {
     return m_emoticon->text();
 }
 
-void GeneralPanel::clearPreview()
-{
+void GeneralPanel::clearPreview() {
     m_preview->clear();
     m_emoticon->setText(QString());
     m_emoticon->adjustSize();

@@ -6,7 +6,6 @@
 #include <QAnyStringView>
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 // The data folder and the reading of its files. Nothing is cached: every call measures and

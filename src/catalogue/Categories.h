@@ -1,14 +1,13 @@
 #pragma once
 
 #include <QStringView>
-
 #include <array>
 
 // The entries of the category selector, in the order it lists them.
 struct Category {
     enum class Layout { CategoryFile, OwnList };
 
-    QStringView entryText; // what the selector shows
+    QStringView entryText;  // what the selector shows
     QStringView loaderName; // the loader that fills the browse list for this entry
     QStringView fileName;   // the data file it reads
     Layout layout;

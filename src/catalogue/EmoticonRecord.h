@@ -4,7 +4,6 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
-
 #include <optional>
 
 // One catalogue entry as it lies on disk: 50 bytes, a 35-character name followed by a

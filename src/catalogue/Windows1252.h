@@ -4,7 +4,6 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
-
 #include <optional>
 
 // The data files hold one byte per character in the Windows-1252 code page. This is the only

@@ -26,19 +26,34 @@ const ShapeSpec Fields[] = {
 const FontSpec SmallCaption = Fonts::SmallFontsBold;
 
 const LabelSpec Labels[] = {
-    {.objectName = "lblOwnListTitle", .text = u"CRIE SUA PRÓPRIA LISTA",
-     .font = {u"Verdana", 9, true, true}, .colour = Black,
-     .place = Twips::rect(1200, 165, 4575, 315), .alignment = Qt::AlignCenter},
+    {.objectName = "lblOwnListTitle",
+     .text = u"CRIE SUA PRÓPRIA LISTA",
+     .font = {u"Verdana", 9, true, true},
+     .colour = Black,
+     .place = Twips::rect(1200, 165, 4575, 315),
+     .alignment = Qt::AlignCenter},
     {.objectName = "lblOwnListInfo",
      .text = u"Selecione na lista um emoticon ou digite na campos o seu próprio!",
-     .font = {u"Verdana", 8.25}, .colour = Black, .place = Twips::rect(240, 600, 6495, 285),
+     .font = {u"Verdana", 8.25},
+     .colour = Black,
+     .place = Twips::rect(240, 600, 6495, 285),
      .alignment = Qt::AlignCenter},
-    {.objectName = "lblOwnListEmoticons", .text = u"TODOS OS EMOTICONS", .font = Fonts::ArialBold,
-     .colour = White, .place = Twips::rect(240, 960, 2655, 240), .alignment = Qt::AlignCenter,
-     .background = Black, .bordered = true},
-    {.objectName = "lblOwnListCustom", .text = u"LISTA PRÓPRIA", .font = Fonts::ArialBold,
-     .colour = White, .place = Twips::rect(3960, 960, 2655, 240), .alignment = Qt::AlignCenter,
-     .background = QColor(0, 128, 128), .bordered = true},
+    {.objectName = "lblOwnListEmoticons",
+     .text = u"TODOS OS EMOTICONS",
+     .font = Fonts::ArialBold,
+     .colour = White,
+     .place = Twips::rect(240, 960, 2655, 240),
+     .alignment = Qt::AlignCenter,
+     .background = Black,
+     .bordered = true},
+    {.objectName = "lblOwnListCustom",
+     .text = u"LISTA PRÓPRIA",
+     .font = Fonts::ArialBold,
+     .colour = White,
+     .place = Twips::rect(3960, 960, 2655, 240),
+     .alignment = Qt::AlignCenter,
+     .background = QColor(0, 128, 128),
+     .bordered = true},
     {"lblOwnListAdd", u"adicionar", SmallCaption, Black, Twips::rect(2955, 1695, 960, 180),
      Qt::AlignCenter},
     {"lblOwnListRemove", u"remover", SmallCaption, Black, Twips::rect(2955, 2535, 960, 180),
@@ -51,50 +66,36 @@ const LabelSpec Labels[] = {
      Twips::rect(240, 4080, 2655, 240), Qt::AlignCenter},
     {"lblOwnListRepresentation", u"Representação:", Fonts::ArialBold, Black,
      Twips::rect(3960, 3720, 2655, 240), Qt::AlignCenter},
-    {.objectName = "lblOwnListLegend", .text = u"Legenda", .font = Fonts::ArialBold,
-     .colour = Black, .place = Twips::rect(2895, 4230, 1065, 240), .alignment = Qt::AlignCenter,
+    {.objectName = "lblOwnListLegend",
+     .text = u"Legenda",
+     .font = Fonts::ArialBold,
+     .colour = Black,
+     .place = Twips::rect(2895, 4230, 1065, 240),
+     .alignment = Qt::AlignCenter,
      .description = u"Resultado da última alteração"},
 };
 
 const PictureSpec Pictures[] = {
     {"imgOwnListExclamation", u"exclamation", Twips::rect(240, 120, 480, 480)},
-    {.objectName = "imgOwnListAdd", .artwork = u"ownlist-add",
-     .place = Twips::rect(3195, 1200, 480, 480), .accessibleName = u"Adicionar",
+    {.objectName = "imgOwnListAdd",
+     .artwork = u"ownlist-add",
+     .place = Twips::rect(3195, 1200, 480, 480),
+     .accessibleName = u"Adicionar",
      .clickable = true},
-    {.objectName = "imgOwnListRemove", .artwork = u"ownlist-remove",
-     .place = Twips::rect(3195, 2040, 480, 480), .accessibleName = u"Remover",
+    {.objectName = "imgOwnListRemove",
+     .artwork = u"ownlist-remove",
+     .place = Twips::rect(3195, 2040, 480, 480),
+     .accessibleName = u"Remover",
      .clickable = true},
-    {.objectName = "imgOwnListClear", .artwork = u"ownlist-clear",
-     .place = Twips::rect(3195, 2880, 480, 480), .accessibleName = u"Limpar",
+    {.objectName = "imgOwnListClear",
+     .artwork = u"ownlist-clear",
+     .place = Twips::rect(3195, 2880, 480, 480),
+     .accessibleName = u"Limpar",
      .clickable = true},
     {"imgOwnListLegend", u"copied", Twips::rect(3195, 3735, 480, 480)},
 };
 
-QListWidget* makeList(QWidget* parent, const char* objectName, const QString& accessibleName,
-                      const QRect& place, const QColor& text, const QColor& background)
-{
-    auto* list = new QListWidget(parent);
-    list->setObjectName(QString::fromLatin1(objectName));
-    list->setAccessibleName(accessibleName);
-    list->setGeometry(place);
-    list->setFont(Fonts::Arial.font());
-    list->setUniformItemSizes(true);
-    Controls::setColours(list, text, background);
-    return list;
-}
-
-QLineEdit* makeBox(QWidget* parent, const char* objectName, const QRect& place,
-                   const FontSpec& font)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(objectName));
-    box->setGeometry(place);
-    box->setFont(font.font());
-    return box;
-}
-
-void setBuddy(QWidget* panel, const char* labelName, QWidget* buddy)
-{
+void setBuddy(QWidget* panel, const char* labelName, QWidget* buddy) {
     panel->findChild<QLabel*>(QString::fromLatin1(labelName))->setBuddy(buddy);
 }
 
@@ -102,8 +103,7 @@ void setBuddy(QWidget* panel, const char* labelName, QWidget* buddy)
 
 OwnListPanel::OwnListPanel(CatalogueStore& store, QWidget* parent)
     : QWidget(parent)
-    , m_store(store)
-{
+    , m_store(store) {
     setObjectName(QStringLiteral("picConfigBackground"));
     Controls::setBackground(this, QColor(224, 224, 224));
 
@@ -127,28 +127,26 @@ OwnListPanel::OwnListPanel(CatalogueStore& store, QWidget* parent)
     setTabOrder(m_representation, m_catalogue);
 }
 
-void OwnListPanel::buildLists()
-{
-    m_catalogue = makeList(this, "lstOwnListEmoticons", QStringLiteral("Todos os emoticons"),
-                           Twips::rect(240, 1200, 2655, 2370), Black, White);
-    m_ownList = makeList(this, "lstOwnListCustom", QStringLiteral("Lista própria"),
-                         Twips::rect(3960, 1200, 2655, 2370), White, QColor(0, 64, 64));
+void OwnListPanel::buildLists() {
+    m_catalogue = Controls::makeList(this, {"lstOwnListEmoticons", u"Todos os emoticons",
+                                            Twips::rect(240, 1200, 2655, 2370), Black, White});
+    m_ownList =
+        Controls::makeList(this, {"lstOwnListCustom", u"Lista própria",
+                                  Twips::rect(3960, 1200, 2655, 2370), White, QColor(0, 64, 64)});
 }
 
-void OwnListPanel::buildEntryBoxes()
-{
-    m_search = makeBox(this, "txtOwnListSearch", Twips::rect(960, 3720, 1935, 240), Fonts::Arial);
-    m_name = makeBox(this, "txtOwnListEmoticonName", Twips::rect(240, 4320, 2655, 285),
-                     Fonts::Arial);
-    m_representation = makeBox(this, "txtOwnListRepresentation",
-                               Twips::rect(3960, 3960, 2655, 630), {u"Arial", 20.25});
+void OwnListPanel::buildEntryBoxes() {
+    m_search = Controls::makeTextBox(this, {"txtOwnListSearch", Twips::rect(960, 3720, 1935, 240)});
+    m_name =
+        Controls::makeTextBox(this, {"txtOwnListEmoticonName", Twips::rect(240, 4320, 2655, 285)});
+    m_representation = Controls::makeTextBox(
+        this, {"txtOwnListRepresentation", Twips::rect(3960, 3960, 2655, 630), {u"Arial", 20.25}});
     setBuddy(this, "lblOwnListSearch", m_search);
     setBuddy(this, "lblOwnListEmoticonName", m_name);
     setBuddy(this, "lblOwnListRepresentation", m_representation);
 }
 
-void OwnListPanel::prepare()
-{
+void OwnListPanel::prepare() {
     m_name->clear();
     m_representation->clear();
     m_catalogue->clear();
@@ -156,8 +154,7 @@ void OwnListPanel::prepare()
         m_store.ReadCategoryEntries(m_store.pathOf(DataFileNames::WholeCatalogue)));
 }
 
-void OwnListPanel::CustomListUpdate()
-{
+void OwnListPanel::CustomListUpdate() {
     m_ownList->clear();
     for (const QString& name : m_store.ReadOwnListEntries())
         m_ownList->addItem(TrimBlanks(name).toString());

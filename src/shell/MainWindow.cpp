@@ -46,13 +46,11 @@ const QSize ClientArea = Twips::size(7215, 5520);
 } // namespace
 
 MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
-    : QMainWindow(parent,
-                  Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                      Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                      Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_store(dataFolder)
-    , m_menu(menuBar())
-{
+    , m_menu(menuBar()) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quillane Emoticon"));
     QIcon icon = Artwork::icon(u"program-icon");
@@ -88,8 +86,7 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
     m_categories->choose(WholeCatalogueEntry);
 }
 
-void MainWindow::buildPanels(QWidget* clientArea)
-{
+void MainWindow::buildPanels(QWidget* clientArea) {
     for (const FrameSpec& spec : Frames) {
         auto* panelFrame = new QFrame(clientArea);
         panelFrame->setObjectName(QString::fromLatin1(spec.frameName));
@@ -112,32 +109,27 @@ void MainWindow::buildPanels(QWidget* clientArea)
     }
 }
 
-void MainWindow::connectMenu()
-{
+void MainWindow::connectMenu() {
     for (const auto& [entryName, panel] : PanelEntries) {
         QAction* entry = m_menu.entry(QString::fromLatin1(entryName));
         // Shortcuts work while the menus are closed, too.
         addAction(entry);
         connect(entry, &QAction::triggered, this, [this, panel = panel] { showPanel(panel); });
     }
-    connect(m_menu.entry(QStringLiteral("mnuExit")), &QAction::triggered, this,
-            &MainWindow::close);
+    connect(m_menu.entry(QStringLiteral("mnuExit")), &QAction::triggered, this, &MainWindow::close);
 }
 
-void MainWindow::VisibleFalse()
-{
+void MainWindow::VisibleFalse() {
     for (const Panel panel : {Panel::General, Panel::MSN, Panel::AOL, Panel::Yahoo, Panel::Config})
         frame(panel)->setVisible(false);
 }
 
-void MainWindow::showPanel(Panel panel)
-{
+void MainWindow::showPanel(Panel panel) {
     VisibleFalse();
     frame(panel)->setVisible(true);
 }
 
-void MainWindow::Toolbar1_ButtonClick(int index)
-{
+void MainWindow::Toolbar1_ButtonClick(int index) {
     VisibleFalse();
     if (index == 1) {
         frame(Panel::General)->setVisible(true);
@@ -148,8 +140,7 @@ void MainWindow::Toolbar1_ButtonClick(int index)
     m_ownList->CustomListUpdate();
 }
 
-void MainWindow::Toolbar2_ButtonClick(int index)
-{
+void MainWindow::Toolbar2_ButtonClick(int index) {
     static constexpr std::array Messengers = {Panel::AOL, Panel::MSN, Panel::Yahoo};
     VisibleFalse();
     if (index >= 1 && index <= int(Messengers.size()))

@@ -16,7 +16,6 @@
 #include "MainMenu.h"
 
 #include <QMainWindow>
-
 #include <array>
 
 class CategorySelector;

@@ -54,8 +54,7 @@ const ShapeSpec SeparatorLines[] = {
 // The standard small button for 16 x 16 pictures.
 constexpr QSize ButtonSize(23, 22);
 
-QToolBar* makeToolbar(QWidget* parent, const ToolbarSpec& spec)
-{
+QToolBar* makeToolbar(QWidget* parent, const ToolbarSpec& spec) {
     auto* toolbar = new QToolBar(parent);
     toolbar->setObjectName(QString::fromLatin1(spec.objectName));
     toolbar->setGeometry(spec.place);
@@ -72,8 +71,7 @@ QToolBar* makeToolbar(QWidget* parent, const ToolbarSpec& spec)
 } // namespace
 
 ToolStrip::ToolStrip(QWidget* parent)
-    : QWidget(parent)
-{
+    : QWidget(parent) {
     setObjectName(QStringLiteral("CoolBar1"));
     setGeometry(Twips::rect(0, 0, 7245, 420));
     // The strip wears the desktop's own face colour, not the dark one of the window.
@@ -91,19 +89,17 @@ ToolStrip::ToolStrip(QWidget* parent)
 
     for (const ButtonSpec& button : Buttons) {
         QToolBar* toolbar = toolbars[button.toolbar - 1];
-        QAction* action = toolbar->addAction(Artwork::icon(button.picture),
-                                             button.tooltip.toString());
+        QAction* action =
+            toolbar->addAction(Artwork::icon(button.picture), button.tooltip.toString());
         const int index = int(toolbar->actions().size());
         toolbar->widgetForAction(action)->setFixedSize(ButtonSize);
-        connect(action, &QAction::triggered, this,
-                [this, toolbarNumber = button.toolbar, index] {
-                    emit buttonClicked(toolbarNumber, index);
-                });
+        connect(action, &QAction::triggered, this, [this, toolbarNumber = button.toolbar, index] {
+            emit buttonClicked(toolbarNumber, index);
+        });
     }
 }
 
-void ToolStrip::paintEvent(QPaintEvent*)
-{
+void ToolStrip::paintEvent(QPaintEvent*) {
     // A rebar band: raised face across the strip, a grip at the start of the second band.
     QPainter painter(this);
     const QPalette& colours = palette();

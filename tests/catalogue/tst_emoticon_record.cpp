@@ -2,7 +2,6 @@
 #include "RecordLayout.h"
 
 #include <QTest>
-
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -27,8 +26,7 @@ private slots:
     void recordOffsets();
 };
 
-void TestEmoticonRecord::categoryFieldText_data()
-{
+void TestEmoticonRecord::categoryFieldText_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<std::optional<QString>>("text");
 
@@ -40,20 +38,19 @@ void TestEmoticonRecord::categoryFieldText_data()
     QTest::newRow("only the first terminator counts") << u"a æbæ"_s << text(u"a "_s);
     QTest::newRow("starts with the terminator: empty text") << u"æ:-)"_s << text(QString());
     QTest::newRow("blanks then terminator: empty text") << u"   æ   "_s << text(QString());
-    QTest::newRow("upper-case AE is no terminator") << u":-)Æ           "_s << std::optional<QString>();
+    QTest::newRow("upper-case AE is no terminator")
+        << u":-)Æ           "_s << std::optional<QString>();
     QTest::newRow("no terminator") << u":-)            "_s << std::optional<QString>();
     QTest::newRow("blanks only") << QString(15, u' ') << std::optional<QString>();
 }
 
-void TestEmoticonRecord::categoryFieldText()
-{
+void TestEmoticonRecord::categoryFieldText() {
     QFETCH(QString, field);
     QFETCH(std::optional<QString>, text);
     QCOMPARE(CategoryFieldText(field), text);
 }
 
-void TestEmoticonRecord::categoryListEntry_data()
-{
+void TestEmoticonRecord::categoryListEntry_data() {
     QTest::addColumn<QString>("nameField");
     QTest::addColumn<QString>("entry");
 
@@ -69,15 +66,13 @@ void TestEmoticonRecord::categoryListEntry_data()
         << QString(34, u'x') + u"æ"_s << QString(34, u'x') + u' ';
 }
 
-void TestEmoticonRecord::categoryListEntry()
-{
+void TestEmoticonRecord::categoryListEntry() {
     QFETCH(QString, nameField);
     QFETCH(QString, entry);
     QCOMPARE(CategoryListEntry(nameField), entry);
 }
 
-void TestEmoticonRecord::storeField_data()
-{
+void TestEmoticonRecord::storeField_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("width");
     QTest::addColumn<QString>("field");
@@ -89,31 +84,27 @@ void TestEmoticonRecord::storeField_data()
     QTest::newRow("empty: all blanks") << QString() << 35 << QString(35, u' ');
 }
 
-void TestEmoticonRecord::storeField()
-{
+void TestEmoticonRecord::storeField() {
     QFETCH(QString, text);
     QFETCH(int, width);
     QFETCH(QString, field);
     QCOMPARE(StoreField(text, width), field);
 }
 
-void TestEmoticonRecord::trimsBlanksOnly()
-{
+void TestEmoticonRecord::trimsBlanksOnly() {
     QCOMPARE(TrimBlanks(u"  \ta b\t  "), u"\ta b\t");
     QCOMPARE(TrimBlanks(u"     "), u"");
 }
 
-void TestEmoticonRecord::recordBytesAreWindows1252()
-{
+void TestEmoticonRecord::recordBytesAreWindows1252() {
     const EmoticonRecord record = EmoticonRecord::fromTexts(u"Café", u"€:-)");
-    const QByteArray bytes = QByteArray("Caf\xE9").leftJustified(35) +
-                             QByteArray("\x80:-)").leftJustified(15);
+    const QByteArray bytes =
+        QByteArray("Caf\xE9").leftJustified(35) + QByteArray("\x80:-)").leftJustified(15);
     QCOMPARE(record.toBytes(), bytes);
     QCOMPARE(EmoticonRecord::fromBytes(bytes), record);
 }
 
-void TestEmoticonRecord::recordCounts_data()
-{
+void TestEmoticonRecord::recordCounts_data() {
     QTest::addColumn<bool>("ownList");
     QTest::addColumn<qint64>("length");
     QTest::addColumn<qint64>("count");
@@ -131,8 +122,7 @@ void TestEmoticonRecord::recordCounts_data()
     QTest::newRow("own list: two records and a piece") << true << 149LL << 2LL;
 }
 
-void TestEmoticonRecord::recordCounts()
-{
+void TestEmoticonRecord::recordCounts() {
     QFETCH(bool, ownList);
     QFETCH(qint64, length);
     QFETCH(qint64, count);
@@ -141,8 +131,7 @@ void TestEmoticonRecord::recordCounts()
              count);
 }
 
-void TestEmoticonRecord::recordOffsets_data()
-{
+void TestEmoticonRecord::recordOffsets_data() {
     QTest::addColumn<bool>("ownList");
     QTest::addColumn<qint64>("index");
     QTest::addColumn<qint64>("offset");
@@ -154,8 +143,7 @@ void TestEmoticonRecord::recordOffsets_data()
     QTest::newRow("own list: entry 3 is record 4") << true << 3LL << 150LL;
 }
 
-void TestEmoticonRecord::recordOffsets()
-{
+void TestEmoticonRecord::recordOffsets() {
     QFETCH(bool, ownList);
     QFETCH(qint64, index);
     QFETCH(qint64, offset);

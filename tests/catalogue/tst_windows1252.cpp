@@ -17,8 +17,7 @@ private slots:
     void findsCharactersItCannotHold();
 };
 
-void TestWindows1252::decodesBytes_data()
-{
+void TestWindows1252::decodesBytes_data() {
     QTest::addColumn<int>("byte");
     QTest::addColumn<int>("codePoint");
 
@@ -33,8 +32,7 @@ void TestWindows1252::decodesBytes_data()
     QTest::newRow("0xFF is y with diaeresis") << 0xFF << 0xFF;
 }
 
-void TestWindows1252::decodesBytes()
-{
+void TestWindows1252::decodesBytes() {
     QFETCH(int, byte);
     QFETCH(int, codePoint);
     const QString text = Windows1252::decode(QByteArray(1, char(byte)));
@@ -42,8 +40,7 @@ void TestWindows1252::decodesBytes()
     QCOMPARE(int(text[0].unicode()), codePoint);
 }
 
-void TestWindows1252::everyByteSurvivesARoundTrip()
-{
+void TestWindows1252::everyByteSurvivesARoundTrip() {
     QByteArray everyByte;
     for (int byte = 0; byte < 256; ++byte)
         everyByte.append(char(byte));
@@ -53,8 +50,7 @@ void TestWindows1252::everyByteSurvivesARoundTrip()
     QCOMPARE(Windows1252::encode(text), everyByte);
 }
 
-void TestWindows1252::agreesWithTheSystemCodecWhereItIsDefined()
-{
+void TestWindows1252::agreesWithTheSystemCodecWhereItIsDefined() {
     QStringDecoder system("windows-1252");
     if (!system.isValid())
         QSKIP("Qt has no Windows-1252 codec here");
@@ -66,13 +62,13 @@ void TestWindows1252::agreesWithTheSystemCodecWhereItIsDefined()
     }
 }
 
-void TestWindows1252::findsCharactersItCannotHold_data()
-{
+void TestWindows1252::findsCharactersItCannotHold_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("unencodable");
     QTest::addColumn<QByteArray>("encoded");
 
-    QTest::newRow("accented Portuguese") << u"ação é já"_s << QString() << QByteArray("a\xE7\xE3o \xE9 j\xE1");
+    QTest::newRow("accented Portuguese")
+        << u"ação é já"_s << QString() << QByteArray("a\xE7\xE3o \xE9 j\xE1");
     QTest::newRow("typographic characters") << u"€…–"_s << QString() << QByteArray("\x80\x85\x96");
     QTest::newRow("the C1 control 0x80 is not the euro byte")
         << u"a\u0080"_s << u"\u0080"_s << QByteArray("a?");
@@ -80,8 +76,7 @@ void TestWindows1252::findsCharactersItCannotHold_data()
     QTest::newRow("first of several") << u"ツ☺"_s << u"ツ"_s << QByteArray("??");
 }
 
-void TestWindows1252::findsCharactersItCannotHold()
-{
+void TestWindows1252::findsCharactersItCannotHold() {
     QFETCH(QString, text);
     QFETCH(QString, unencodable);
     QFETCH(QByteArray, encoded);

@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-
 #include <utility>
 
 // Builds data files byte by byte for the tests, independently of the program's own writer:

@@ -5,10 +5,11 @@
 #include <QColor>
 #include <QRect>
 #include <QStringView>
-
 #include <optional>
 
 class QLabel;
+class QLineEdit;
+class QListWidget;
 class QWidget;
 class ShapeWidget;
 
@@ -37,6 +38,20 @@ struct PictureSpec {
     bool clickable = false;
 };
 
+struct ListSpec {
+    const char* objectName;
+    QStringView accessibleName;
+    QRect place;
+    QColor text;
+    QColor background;
+};
+
+struct TextBoxSpec {
+    const char* objectName;
+    QRect place;
+    FontSpec font = Fonts::Arial;
+};
+
 struct ShapeSpec {
     const char* objectName;
     QRect place;
@@ -51,6 +66,8 @@ namespace Controls {
 QLabel* makeLabel(QWidget* parent, const LabelSpec& spec);
 QLabel* makePicture(QWidget* parent, const PictureSpec& spec);
 ShapeWidget* makeShape(QWidget* parent, const ShapeSpec& spec);
+QListWidget* makeList(QWidget* parent, const ListSpec& spec);
+QLineEdit* makeTextBox(QWidget* parent, const TextBoxSpec& spec);
 
 // A control's colours: text (and border) on an optional background.
 void setColours(QWidget* control, const QColor& text, std::optional<QColor> background);

@@ -2,7 +2,6 @@
 
 #include <QFont>
 #include <QStringView>
-
 #include <cmath>
 
 // A font as the layout names it: face and size in points. The size becomes a pixel size
@@ -15,8 +14,7 @@ struct FontSpec {
     bool bold = false;
     bool italic = false;
 
-    QFont font() const
-    {
+    QFont font() const {
         QFont font(face.toString());
         font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
         font.setBold(bold);

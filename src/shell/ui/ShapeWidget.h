@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QWidget>
-
 #include <optional>
 
 // A plain drawn figure: decorative fields, the copy marker, the etched separator lines.
