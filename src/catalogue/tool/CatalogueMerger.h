@@ -8,10 +8,11 @@
 #include <QList>
 
 // Joins the entries of one or more sources into one catalogue, names compared without regard
-// to case or accents. An emoticon written the same way in several sources is taken once;
-// the same name standing for two emoticons is an error that names both places. Within one
-// source a repeated name is an error in category files, while an own list keeps every record,
-// repeats included, as the program itself lets the user add an emoticon twice.
+// to case or accents. An emoticon written the same way in several sources is taken once; the
+// same name with another representation, or spelt otherwise, is an error that names both
+// places. Within one source a repeated name is an error in category files, while an own list
+// keeps every record, repeats included, as the program itself lets the user add an emoticon
+// twice.
 class CatalogueMerger {
 public:
     explicit CatalogueMerger(Category::Layout layout);
