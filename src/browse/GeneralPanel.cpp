@@ -99,14 +99,16 @@ const PictureSpec Pictures[] = {
     {"imgGeneralCopied", u"copied", Twips::rect(480, 4140, 480, 480)},
 };
 
-void hideChild(QWidget* parent, const char* objectName) {
+void hideChild(QWidget* parent, const char* objectName)
+{
     parent->findChild<QWidget*>(QString::fromLatin1(objectName))->hide();
 }
 
 } // namespace
 
 GeneralPanel::GeneralPanel(QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     setObjectName(QStringLiteral("picGeneralBackground"));
     Controls::setBackground(this, QColor(0, 0, 0));
 
@@ -133,7 +135,8 @@ GeneralPanel::GeneralPanel(QWidget* parent)
     hideChild(this, "imgGeneralCopied");
 }
 
-void GeneralPanel::buildList() {
+void GeneralPanel::buildList()
+{
     m_list =
         Controls::makeList(this, {"lstGeneralEmoticons", u"Emoticons",
                                   Twips::rect(360, 1320, 3015, 1500), White, QColor(64, 64, 64)});
@@ -142,7 +145,8 @@ void GeneralPanel::buildList() {
     findChild<QLabel*>(QStringLiteral("lblGeneralSearch"))->setBuddy(m_search);
 }
 
-void GeneralPanel::buildCategoryRow() {
+void GeneralPanel::buildCategoryRow()
+{
     m_category = new QComboBox(this);
     m_category->setObjectName(QStringLiteral("cboGeneralCategory"));
     m_category->setGeometry(Twips::rect(480, 3480, 1545, 285));
@@ -152,7 +156,8 @@ void GeneralPanel::buildCategoryRow() {
     m_count = findChild<QLabel*>(QStringLiteral("lblGeneralEmoticonsNum"));
 }
 
-void GeneralPanel::buildPreview() {
+void GeneralPanel::buildPreview()
+{
     const QRect previewPlace = Twips::rect(3630, 1440, 2800, 2175);
 
     // The selected emoticon's text, measured at the preview size; the preview box covers it.
@@ -181,11 +186,13 @@ void GeneralPanel::buildPreview() {
     size->setValue(1);
 }
 
-QString GeneralPanel::selectedEmoticon() const {
+QString GeneralPanel::selectedEmoticon() const
+{
     return m_emoticon->text();
 }
 
-void GeneralPanel::clearPreview() {
+void GeneralPanel::clearPreview()
+{
     m_preview->clear();
     m_emoticon->setText(QString());
     m_emoticon->adjustSize();

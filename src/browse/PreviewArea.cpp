@@ -7,12 +7,14 @@ const QColor Navy(0, 0, 128);
 }
 
 PreviewArea::PreviewArea(QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(QStringLiteral("Visualização do emoticon"));
 }
 
-void PreviewArea::clear() {
+void PreviewArea::clear()
+{
     const qreal ratio = devicePixelRatioF();
     m_canvas = QPixmap(size() * ratio);
     m_canvas.setDevicePixelRatio(ratio);
@@ -20,10 +22,12 @@ void PreviewArea::clear() {
     update();
 }
 
-void PreviewArea::resizeEvent(QResizeEvent*) {
+void PreviewArea::resizeEvent(QResizeEvent*)
+{
     clear();
 }
 
-void PreviewArea::paintEvent(QPaintEvent*) {
+void PreviewArea::paintEvent(QPaintEvent*)
+{
     QPainter(this).drawPixmap(0, 0, m_canvas);
 }

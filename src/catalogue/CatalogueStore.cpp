@@ -8,13 +8,15 @@
 
 namespace {
 
-QString withTrailingSeparator(const QString& folder) {
+QString withTrailingSeparator(const QString& folder)
+{
     const QChar separator = QDir::separator();
     return folder.endsWith(separator) ? folder : folder + separator;
 }
 
 // The name fields of the records in a block of whole records.
-QStringList nameFieldsOf(const QByteArray& records) {
+QStringList nameFieldsOf(const QByteArray& records)
+{
     QStringList names;
     names.reserve(records.size() / EmoticonRecord::Size);
     for (qsizetype at = 0; at + EmoticonRecord::Size <= records.size(); at += EmoticonRecord::Size)
@@ -26,9 +28,12 @@ QStringList nameFieldsOf(const QByteArray& records) {
 } // namespace
 
 CatalogueStore::CatalogueStore(const QString& programFolder)
-    : m_dataFolder(withTrailingSeparator(QDir::toNativeSeparators(programFolder))) {}
+    : m_dataFolder(withTrailingSeparator(QDir::toNativeSeparators(programFolder)))
+{
+}
 
-QStringList CatalogueStore::ReadCategoryEntries(const QString& path) {
+QStringList CatalogueStore::ReadCategoryEntries(const QString& path)
+{
     QStringList entries;
     if (m_channel.openExisting(path)) {
         const qint64 count = RecordLayout::CategoryRecordCount(m_channel.length());
@@ -41,7 +46,8 @@ QStringList CatalogueStore::ReadCategoryEntries(const QString& path) {
     return entries;
 }
 
-QStringList CatalogueStore::ReadOwnListEntries() {
+QStringList CatalogueStore::ReadOwnListEntries()
+{
     QStringList entries;
     if (m_channel.openOrCreate(pathOf(DataFileNames::OwnList))) {
         const qint64 count = RecordLayout::OwnListRecordCount(m_channel.length());
@@ -51,20 +57,22 @@ QStringList CatalogueStore::ReadOwnListEntries() {
     return entries;
 }
 
-std::optional<EmoticonRecord> CatalogueStore::ReadCategoryRecord(const QString& path,
-                                                                 qint64 index) {
+std::optional<EmoticonRecord> CatalogueStore::ReadCategoryRecord(const QString& path, qint64 index)
+{
     if (!m_channel.openExisting(path))
         return std::nullopt;
     return readRecordAt(RecordLayout::CategoryRecordOffset(index));
 }
 
-std::optional<EmoticonRecord> CatalogueStore::ReadOwnListRecord(qint64 index) {
+std::optional<EmoticonRecord> CatalogueStore::ReadOwnListRecord(qint64 index)
+{
     if (!m_channel.openOrCreate(pathOf(DataFileNames::OwnList)))
         return std::nullopt;
     return readRecordAt(RecordLayout::OwnListRecordOffset(index));
 }
 
-std::optional<EmoticonRecord> CatalogueStore::readRecordAt(qint64 offset) {
+std::optional<EmoticonRecord> CatalogueStore::readRecordAt(qint64 offset)
+{
     const QByteArray bytes = m_channel.readAt(offset, EmoticonRecord::Size);
     if (bytes.size() < EmoticonRecord::Size)
         return std::nullopt;

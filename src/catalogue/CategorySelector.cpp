@@ -10,7 +10,8 @@
 
 namespace {
 
-const Category* categoryWithEntry(QStringView entryText) {
+const Category* categoryWithEntry(QStringView entryText)
+{
     const auto found = std::ranges::find(Categories, entryText, &Category::entryText);
     return found == Categories.end() ? nullptr : &*found;
 }
@@ -25,30 +26,35 @@ CategorySelector::CategorySelector(CatalogueStore& store, QComboBox* cboGeneralC
     , m_selector(cboGeneralCategory)
     , m_list(lstGeneralEmoticons)
     , m_count(lblGeneralEmoticonsNum)
-    , m_currentCategoryFile(store.pathOf(DataFileNames::WholeCatalogue)) {
+    , m_currentCategoryFile(store.pathOf(DataFileNames::WholeCatalogue))
+{
     for (const Category& category : Categories)
         m_selector->addItem(category.entryText.toString());
     // activated() comes from the user only, also when an entry is chosen again.
     connect(m_selector, &QComboBox::activated, this, &CategorySelector::cboGeneralCategory_Click);
 }
 
-bool CategorySelector::showsOwnList() const {
+bool CategorySelector::showsOwnList() const
+{
     const Category* category = categoryWithEntry(m_selector->currentText());
     return category && category->layout == Category::Layout::OwnList;
 }
 
-void CategorySelector::choose(QStringView entryText) {
+void CategorySelector::choose(QStringView entryText)
+{
     m_selector->setCurrentIndex(m_selector->findText(entryText.toString()));
     cboGeneralCategory_Click();
 }
 
-void CategorySelector::cboGeneralCategory_Click() {
+void CategorySelector::cboGeneralCategory_Click()
+{
     emit categoryChosen();
     if (const Category* category = categoryWithEntry(m_selector->currentText()))
         load(*category);
 }
 
-void CategorySelector::load(const Category& category) {
+void CategorySelector::load(const Category& category)
+{
     m_currentCategoryFile = m_store.pathOf(category.fileName);
     if (category.layout == Category::Layout::OwnList)
         CUSTOM();
@@ -56,15 +62,18 @@ void CategorySelector::load(const Category& category) {
         EmoticonInList();
 }
 
-void CategorySelector::EmoticonInList() {
+void CategorySelector::EmoticonInList()
+{
     showList(m_store.ReadCategoryEntries(m_currentCategoryFile));
 }
 
-void CategorySelector::CUSTOM() {
+void CategorySelector::CUSTOM()
+{
     showList(m_store.ReadOwnListEntries());
 }
 
-void CategorySelector::showList(const QStringList& entries) {
+void CategorySelector::showList(const QStringList& entries)
+{
     m_list->clear();
     m_list->addItems(entries);
     m_count->setText(QString::number(m_list->count()));

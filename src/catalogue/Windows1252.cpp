@@ -11,13 +11,15 @@ constexpr std::array<char16_t, 32> HighControlRange = {
     u'\u0090', u'\u2018', u'\u2019', u'\u201C', u'\u201D', u'\u2022', u'\u2013', u'\u2014',
     u'\u02DC', u'\u2122', u'\u0161', u'\u203A', u'\u0153', u'\u009D', u'\u017E', u'\u0178'};
 
-QChar charOf(unsigned char byte) {
+QChar charOf(unsigned char byte)
+{
     if (byte >= 0x80 && byte <= 0x9F)
         return QChar(HighControlRange[byte - 0x80]);
     return QChar(byte);
 }
 
-std::optional<char> byteOf(QChar c) {
+std::optional<char> byteOf(QChar c)
+{
     const char16_t unit = c.unicode();
     if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF))
         return static_cast<char>(unit);
@@ -32,21 +34,24 @@ std::optional<char> byteOf(QChar c) {
 
 namespace Windows1252 {
 
-QString decode(QByteArrayView bytes) {
+QString decode(QByteArrayView bytes)
+{
     QString text(bytes.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < bytes.size(); ++i)
         text[i] = charOf(static_cast<unsigned char>(bytes[i]));
     return text;
 }
 
-QByteArray encode(QStringView text) {
+QByteArray encode(QStringView text)
+{
     QByteArray bytes(text.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < text.size(); ++i)
         bytes[i] = byteOf(text[i]).value_or('?');
     return bytes;
 }
 
-std::optional<QChar> firstUnencodable(QStringView text) {
+std::optional<QChar> firstUnencodable(QStringView text)
+{
     for (QChar c : text) {
         if (!byteOf(c))
             return c;

@@ -95,7 +95,8 @@ const PictureSpec Pictures[] = {
     {"imgOwnListLegend", u"copied", Twips::rect(3195, 3735, 480, 480)},
 };
 
-void setBuddy(QWidget* panel, const char* labelName, QWidget* buddy) {
+void setBuddy(QWidget* panel, const char* labelName, QWidget* buddy)
+{
     panel->findChild<QLabel*>(QString::fromLatin1(labelName))->setBuddy(buddy);
 }
 
@@ -103,7 +104,8 @@ void setBuddy(QWidget* panel, const char* labelName, QWidget* buddy) {
 
 OwnListPanel::OwnListPanel(CatalogueStore& store, QWidget* parent)
     : QWidget(parent)
-    , m_store(store) {
+    , m_store(store)
+{
     setObjectName(QStringLiteral("picConfigBackground"));
     Controls::setBackground(this, QColor(224, 224, 224));
 
@@ -127,7 +129,8 @@ OwnListPanel::OwnListPanel(CatalogueStore& store, QWidget* parent)
     setTabOrder(m_representation, m_catalogue);
 }
 
-void OwnListPanel::buildLists() {
+void OwnListPanel::buildLists()
+{
     m_catalogue = Controls::makeList(this, {"lstOwnListEmoticons", u"Todos os emoticons",
                                             Twips::rect(240, 1200, 2655, 2370), Black, White});
     m_ownList =
@@ -135,7 +138,8 @@ void OwnListPanel::buildLists() {
                                   Twips::rect(3960, 1200, 2655, 2370), White, QColor(0, 64, 64)});
 }
 
-void OwnListPanel::buildEntryBoxes() {
+void OwnListPanel::buildEntryBoxes()
+{
     m_search = Controls::makeTextBox(this, {"txtOwnListSearch", Twips::rect(960, 3720, 1935, 240)});
     m_name =
         Controls::makeTextBox(this, {"txtOwnListEmoticonName", Twips::rect(240, 4320, 2655, 285)});
@@ -146,7 +150,8 @@ void OwnListPanel::buildEntryBoxes() {
     setBuddy(this, "lblOwnListRepresentation", m_representation);
 }
 
-void OwnListPanel::prepare() {
+void OwnListPanel::prepare()
+{
     m_name->clear();
     m_representation->clear();
     m_catalogue->clear();
@@ -154,7 +159,8 @@ void OwnListPanel::prepare() {
         m_store.ReadCategoryEntries(m_store.pathOf(DataFileNames::WholeCatalogue)));
 }
 
-void OwnListPanel::CustomListUpdate() {
+void OwnListPanel::CustomListUpdate()
+{
     m_ownList->clear();
     for (const QString& name : m_store.ReadOwnListEntries())
         m_ownList->addItem(TrimBlanks(name).toString());

@@ -44,7 +44,8 @@ const MenuEntry Entries[] = {
 
 } // namespace
 
-MainMenu::MainMenu(QMenuBar* bar) {
+MainMenu::MainMenu(QMenuBar* bar)
+{
     // The menu that entries of each level go into; level 1 entries go into the bar.
     QList<QMenu*> openMenus;
     const std::span<const MenuEntry> entries(Entries);

@@ -50,7 +50,8 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_store(dataFolder)
-    , m_menu(menuBar()) {
+    , m_menu(menuBar())
+{
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quillane Emoticon"));
     QIcon icon = Artwork::icon(u"program-icon");
@@ -86,7 +87,8 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
     m_categories->choose(WholeCatalogueEntry);
 }
 
-void MainWindow::buildPanels(QWidget* clientArea) {
+void MainWindow::buildPanels(QWidget* clientArea)
+{
     for (const FrameSpec& spec : Frames) {
         auto* panelFrame = new QFrame(clientArea);
         panelFrame->setObjectName(QString::fromLatin1(spec.frameName));
@@ -109,7 +111,8 @@ void MainWindow::buildPanels(QWidget* clientArea) {
     }
 }
 
-void MainWindow::connectMenu() {
+void MainWindow::connectMenu()
+{
     for (const auto& [entryName, panel] : PanelEntries) {
         QAction* entry = m_menu.entry(QString::fromLatin1(entryName));
         // Shortcuts work while the menus are closed, too.
@@ -119,17 +122,20 @@ void MainWindow::connectMenu() {
     connect(m_menu.entry(QStringLiteral("mnuExit")), &QAction::triggered, this, &MainWindow::close);
 }
 
-void MainWindow::VisibleFalse() {
+void MainWindow::VisibleFalse()
+{
     for (const Panel panel : {Panel::General, Panel::MSN, Panel::AOL, Panel::Yahoo, Panel::Config})
         frame(panel)->setVisible(false);
 }
 
-void MainWindow::showPanel(Panel panel) {
+void MainWindow::showPanel(Panel panel)
+{
     VisibleFalse();
     frame(panel)->setVisible(true);
 }
 
-void MainWindow::Toolbar1_ButtonClick(int index) {
+void MainWindow::Toolbar1_ButtonClick(int index)
+{
     VisibleFalse();
     if (index == 1) {
         frame(Panel::General)->setVisible(true);
@@ -140,7 +146,8 @@ void MainWindow::Toolbar1_ButtonClick(int index) {
     m_ownList->CustomListUpdate();
 }
 
-void MainWindow::Toolbar2_ButtonClick(int index) {
+void MainWindow::Toolbar2_ButtonClick(int index)
+{
     static constexpr std::array Messengers = {Panel::AOL, Panel::MSN, Panel::Yahoo};
     VisibleFalse();
     if (index >= 1 && index <= int(Messengers.size()))

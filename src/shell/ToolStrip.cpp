@@ -54,7 +54,8 @@ const ShapeSpec SeparatorLines[] = {
 // The standard small button for 16 x 16 pictures.
 constexpr QSize ButtonSize(23, 22);
 
-QToolBar* makeToolbar(QWidget* parent, const ToolbarSpec& spec) {
+QToolBar* makeToolbar(QWidget* parent, const ToolbarSpec& spec)
+{
     auto* toolbar = new QToolBar(parent);
     toolbar->setObjectName(QString::fromLatin1(spec.objectName));
     toolbar->setGeometry(spec.place);
@@ -71,7 +72,8 @@ QToolBar* makeToolbar(QWidget* parent, const ToolbarSpec& spec) {
 } // namespace
 
 ToolStrip::ToolStrip(QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     setObjectName(QStringLiteral("CoolBar1"));
     setGeometry(Twips::rect(0, 0, 7245, 420));
     // The strip wears the desktop's own face colour, not the dark one of the window.
@@ -99,7 +101,8 @@ ToolStrip::ToolStrip(QWidget* parent)
     }
 }
 
-void ToolStrip::paintEvent(QPaintEvent*) {
+void ToolStrip::paintEvent(QPaintEvent*)
+{
     // A rebar band: raised face across the strip, a grip at the start of the second band.
     QPainter painter(this);
     const QPalette& colours = palette();

@@ -4,7 +4,8 @@
 #include <QScreen>
 #include <QStyleFactory>
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillane Emoticon"));
     // One look on every desktop: the layout is drawn to the pixel.

@@ -35,7 +35,8 @@ private:
     std::unique_ptr<QTemporaryDir> m_folder;
 };
 
-void TestCatalogueStore::dataFolderEndsInOneSeparator_data() {
+void TestCatalogueStore::dataFolderEndsInOneSeparator_data()
+{
     QTest::addColumn<QString>("programFolder");
     QTest::addColumn<QString>("dataFolder");
 
@@ -46,7 +47,8 @@ void TestCatalogueStore::dataFolderEndsInOneSeparator_data() {
     QTest::newRow("root") << separator << separator;
 }
 
-void TestCatalogueStore::dataFolderEndsInOneSeparator() {
+void TestCatalogueStore::dataFolderEndsInOneSeparator()
+{
     QFETCH(QString, programFolder);
     QFETCH(QString, dataFolder);
     const CatalogueStore store(programFolder);
@@ -54,7 +56,8 @@ void TestCatalogueStore::dataFolderEndsInOneSeparator() {
     QCOMPARE(store.pathOf(u"all.bra"), dataFolder + u"all.bra"_s);
 }
 
-void TestCatalogueStore::categoryEntriesFollowTheFileLength_data() {
+void TestCatalogueStore::categoryEntriesFollowTheFileLength_data()
+{
     QTest::addColumn<int>("length");
     QTest::addColumn<int>("entries");
 
@@ -67,7 +70,8 @@ void TestCatalogueStore::categoryEntriesFollowTheFileLength_data() {
     QTest::newRow("three records") << 1150 << 3;
 }
 
-void TestCatalogueStore::categoryEntriesFollowTheFileLength() {
+void TestCatalogueStore::categoryEntriesFollowTheFileLength()
+{
     QFETCH(int, length);
     QFETCH(int, entries);
     const QByteArray file = Build::categoryFile(Build::numbered(u"Gato"_s, 3));
@@ -77,14 +81,16 @@ void TestCatalogueStore::categoryEntriesFollowTheFileLength() {
     QCOMPARE(store.ReadCategoryEntries(path(u"animals.bra"_s)).size(), entries);
 }
 
-void TestCatalogueStore::missingCategoryFileHasNoEntriesAndStaysMissing() {
+void TestCatalogueStore::missingCategoryFileHasNoEntriesAndStaysMissing()
+{
     CatalogueStore store(m_folder->path());
     QVERIFY(store.ReadCategoryEntries(path(u"foods.bra"_s)).isEmpty());
     QVERIFY(!store.ReadCategoryRecord(path(u"foods.bra"_s), 0));
     QVERIFY(!QFile::exists(path(u"foods.bra"_s)));
 }
 
-void TestCatalogueStore::categoryEntriesAreNamesAsListed() {
+void TestCatalogueStore::categoryEntriesAreNamesAsListed()
+{
     const QByteArray records =
         Build::record("   Gato\xE6", ":-)\xE6") + Build::record("  Sem fim", "=^.^=\xE6") +
         Build::record("  \xE6Oculto", ":-|\xE6") + Build::record("Peixe\xE6 resto", "<><\xE6");
@@ -96,7 +102,8 @@ void TestCatalogueStore::categoryEntriesAreNamesAsListed() {
     QCOMPARE(store.ReadCategoryEntries(path(u"all.bra"_s)), expected);
 }
 
-void TestCatalogueStore::categoryRecordIsReadAtItsOffset() {
+void TestCatalogueStore::categoryRecordIsReadAtItsOffset()
+{
     QByteArray file = Build::categoryFile(Build::numbered(u"Peixe"_s, 5));
     const QByteArray marked = Build::record("Marcado\xE6", "<*)))><\xE6");
     file.replace(1150, 50, marked);
@@ -110,7 +117,8 @@ void TestCatalogueStore::categoryRecordIsReadAtItsOffset() {
     QVERIFY(!store.ReadCategoryRecord(path(u"all.bra"_s), 5));
 }
 
-void TestCatalogueStore::ownListEntriesFollowTheFileLength_data() {
+void TestCatalogueStore::ownListEntriesFollowTheFileLength_data()
+{
     QTest::addColumn<int>("length");
     QTest::addColumn<int>("entries");
 
@@ -120,7 +128,8 @@ void TestCatalogueStore::ownListEntriesFollowTheFileLength_data() {
     QTest::newRow("three records") << 150 << 3;
 }
 
-void TestCatalogueStore::ownListEntriesFollowTheFileLength() {
+void TestCatalogueStore::ownListEntriesFollowTheFileLength()
+{
     QFETCH(int, length);
     QFETCH(int, entries);
     const QByteArray file = Build::ownListFile(
@@ -135,14 +144,16 @@ void TestCatalogueStore::ownListEntriesFollowTheFileLength() {
     QCOMPARE(names, asStored.first(entries));
 }
 
-void TestCatalogueStore::missingOwnListIsCreatedEmpty() {
+void TestCatalogueStore::missingOwnListIsCreatedEmpty()
+{
     CatalogueStore store(m_folder->path());
     QVERIFY(store.ReadOwnListEntries().isEmpty());
     QVERIFY(QFile::exists(path(u"custom.bra"_s)));
     QCOMPARE(QFile(path(u"custom.bra"_s)).size(), 0);
 }
 
-void TestCatalogueStore::ownListRecordIsReadAtItsOffset() {
+void TestCatalogueStore::ownListRecordIsReadAtItsOffset()
+{
     QVERIFY(Build::write(path(u"custom.bra"_s),
                          Build::ownListFile(Build::numbered(u"Meu"_s, 3) +
                                             QList<Build::Emoticon>{{u" Quarto "_s, u" :-D "_s}})));
@@ -155,7 +166,8 @@ void TestCatalogueStore::ownListRecordIsReadAtItsOffset() {
     QVERIFY(!store.ReadOwnListRecord(4));
 }
 
-void TestCatalogueStore::listReadsCloseTheChannelSelectionReadsKeepItOpen() {
+void TestCatalogueStore::listReadsCloseTheChannelSelectionReadsKeepItOpen()
+{
     QVERIFY(Build::write(path(u"all.bra"_s), Build::categoryFile(Build::numbered(u"Gato"_s, 2))));
     CatalogueStore store(m_folder->path());
 

@@ -48,7 +48,8 @@ const QList<std::pair<QString, int>> RecordsPerFile = {
 };
 } // namespace
 
-void TestCategorySelector::init() {
+void TestCategorySelector::init()
+{
     m_folder = std::make_unique<QTemporaryDir>();
     for (const auto& [file, records] : RecordsPerFile)
         QVERIFY(Build::write(path(file), Build::categoryFile(Build::numbered(file, records))));
@@ -56,7 +57,8 @@ void TestCategorySelector::init() {
     makeSelector();
 }
 
-void TestCategorySelector::makeSelector() {
+void TestCategorySelector::makeSelector()
+{
     m_store = std::make_unique<CatalogueStore>(m_folder->path());
     m_combo = std::make_unique<QComboBox>();
     m_list = std::make_unique<QListWidget>();
@@ -65,7 +67,8 @@ void TestCategorySelector::makeSelector() {
         std::make_unique<CategorySelector>(*m_store, m_combo.get(), m_list.get(), m_count.get());
 }
 
-void TestCategorySelector::everyEntryLoadsItsFile_data() {
+void TestCategorySelector::everyEntryLoadsItsFile_data()
+{
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("count");
@@ -79,7 +82,8 @@ void TestCategorySelector::everyEntryLoadsItsFile_data() {
     QTest::newRow("TODOS") << u"TODOS"_s << u"all.bra"_s << 7;
 }
 
-void TestCategorySelector::everyEntryLoadsItsFile() {
+void TestCategorySelector::everyEntryLoadsItsFile()
+{
     QFETCH(QString, entry);
     QFETCH(QString, file);
     QFETCH(int, count);
@@ -93,7 +97,8 @@ void TestCategorySelector::everyEntryLoadsItsFile() {
     QCOMPARE(m_selector->showsOwnList(), file == u"custom.bra");
 }
 
-void TestCategorySelector::entriesAreListedInTheirOrder() {
+void TestCategorySelector::entriesAreListedInTheirOrder()
+{
     QStringList entries;
     for (int i = 0; i < m_combo->count(); ++i)
         entries.append(m_combo->itemText(i));
@@ -102,7 +107,8 @@ void TestCategorySelector::entriesAreListedInTheirOrder() {
     QVERIFY(!m_combo->isEditable());
 }
 
-void TestCategorySelector::userChoiceLoadsTheList() {
+void TestCategorySelector::userChoiceLoadsTheList()
+{
     m_selector->choose(u"TODOS");
     m_combo->setCurrentIndex(1); // a program change alone loads nothing
     QCOMPARE(m_list->count(), 7);
@@ -116,7 +122,8 @@ void TestCategorySelector::userChoiceLoadsTheList() {
     QCOMPARE(m_list->currentRow(), -1);
 }
 
-void TestCategorySelector::choosingForgetsTheSelectionBeforeLoading() {
+void TestCategorySelector::choosingForgetsTheSelectionBeforeLoading()
+{
     m_selector->choose(u"TODOS");
     int entriesWhenForgotten = -1;
     connect(m_selector.get(), &CategorySelector::categoryChosen, this,
@@ -125,7 +132,8 @@ void TestCategorySelector::choosingForgetsTheSelectionBeforeLoading() {
     QCOMPARE(entriesWhenForgotten, 7);
 }
 
-void TestCategorySelector::countIncludesNamesWithoutTerminator() {
+void TestCategorySelector::countIncludesNamesWithoutTerminator()
+{
     QVERIFY(Build::write(path(u"objects.bra"_s),
                          Build::categoryFile(Build::record("Chave\xE6", "o-m\xE6") +
                                              Build::record("  Sem terminador", "o-m") +
@@ -136,7 +144,8 @@ void TestCategorySelector::countIncludesNamesWithoutTerminator() {
     QCOMPARE(m_list->item(1)->text(), u"  Sem terminador"_s.leftJustified(35));
 }
 
-void TestCategorySelector::ownListIsListedAsStored() {
+void TestCategorySelector::ownListIsListedAsStored()
+{
     QVERIFY(Build::write(path(u"custom.bra"_s), Build::ownListFile({{u"  Meu gato"_s, u"=^.^="_s},
                                                                     {u"Amoræ"_s, u"<3"_s}})));
     m_selector->choose(u"LISTA PRÓPRIA");
@@ -145,7 +154,8 @@ void TestCategorySelector::ownListIsListedAsStored() {
     QCOMPARE(m_list->item(1)->text(), u"Amoræ"_s.leftJustified(35));
 }
 
-void TestCategorySelector::missingFilesGiveEmptyLists_data() {
+void TestCategorySelector::missingFilesGiveEmptyLists_data()
+{
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("file");
 
@@ -154,7 +164,8 @@ void TestCategorySelector::missingFilesGiveEmptyLists_data() {
     QTest::newRow("whole catalogue") << u"TODOS"_s << u"all.bra"_s;
 }
 
-void TestCategorySelector::missingFilesGiveEmptyLists() {
+void TestCategorySelector::missingFilesGiveEmptyLists()
+{
     QFETCH(QString, entry);
     QFETCH(QString, file);
     m_selector->choose(u"PROFISSÃO");

@@ -26,7 +26,8 @@ private slots:
     void recordOffsets();
 };
 
-void TestEmoticonRecord::categoryFieldText_data() {
+void TestEmoticonRecord::categoryFieldText_data()
+{
     QTest::addColumn<QString>("field");
     QTest::addColumn<std::optional<QString>>("text");
 
@@ -44,13 +45,15 @@ void TestEmoticonRecord::categoryFieldText_data() {
     QTest::newRow("blanks only") << QString(15, u' ') << std::optional<QString>();
 }
 
-void TestEmoticonRecord::categoryFieldText() {
+void TestEmoticonRecord::categoryFieldText()
+{
     QFETCH(QString, field);
     QFETCH(std::optional<QString>, text);
     QCOMPARE(CategoryFieldText(field), text);
 }
 
-void TestEmoticonRecord::categoryListEntry_data() {
+void TestEmoticonRecord::categoryListEntry_data()
+{
     QTest::addColumn<QString>("nameField");
     QTest::addColumn<QString>("entry");
 
@@ -66,13 +69,15 @@ void TestEmoticonRecord::categoryListEntry_data() {
         << QString(34, u'x') + u"æ"_s << QString(34, u'x') + u' ';
 }
 
-void TestEmoticonRecord::categoryListEntry() {
+void TestEmoticonRecord::categoryListEntry()
+{
     QFETCH(QString, nameField);
     QFETCH(QString, entry);
     QCOMPARE(CategoryListEntry(nameField), entry);
 }
 
-void TestEmoticonRecord::storeField_data() {
+void TestEmoticonRecord::storeField_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("width");
     QTest::addColumn<QString>("field");
@@ -84,19 +89,22 @@ void TestEmoticonRecord::storeField_data() {
     QTest::newRow("empty: all blanks") << QString() << 35 << QString(35, u' ');
 }
 
-void TestEmoticonRecord::storeField() {
+void TestEmoticonRecord::storeField()
+{
     QFETCH(QString, text);
     QFETCH(int, width);
     QFETCH(QString, field);
     QCOMPARE(StoreField(text, width), field);
 }
 
-void TestEmoticonRecord::trimsBlanksOnly() {
+void TestEmoticonRecord::trimsBlanksOnly()
+{
     QCOMPARE(TrimBlanks(u"  \ta b\t  "), u"\ta b\t");
     QCOMPARE(TrimBlanks(u"     "), u"");
 }
 
-void TestEmoticonRecord::recordBytesAreWindows1252() {
+void TestEmoticonRecord::recordBytesAreWindows1252()
+{
     const EmoticonRecord record = EmoticonRecord::fromTexts(u"Café", u"€:-)");
     const QByteArray bytes =
         QByteArray("Caf\xE9").leftJustified(35) + QByteArray("\x80:-)").leftJustified(15);
@@ -104,7 +112,8 @@ void TestEmoticonRecord::recordBytesAreWindows1252() {
     QCOMPARE(EmoticonRecord::fromBytes(bytes), record);
 }
 
-void TestEmoticonRecord::recordCounts_data() {
+void TestEmoticonRecord::recordCounts_data()
+{
     QTest::addColumn<bool>("ownList");
     QTest::addColumn<qint64>("length");
     QTest::addColumn<qint64>("count");
@@ -122,7 +131,8 @@ void TestEmoticonRecord::recordCounts_data() {
     QTest::newRow("own list: two records and a piece") << true << 149LL << 2LL;
 }
 
-void TestEmoticonRecord::recordCounts() {
+void TestEmoticonRecord::recordCounts()
+{
     QFETCH(bool, ownList);
     QFETCH(qint64, length);
     QFETCH(qint64, count);
@@ -131,7 +141,8 @@ void TestEmoticonRecord::recordCounts() {
              count);
 }
 
-void TestEmoticonRecord::recordOffsets_data() {
+void TestEmoticonRecord::recordOffsets_data()
+{
     QTest::addColumn<bool>("ownList");
     QTest::addColumn<qint64>("index");
     QTest::addColumn<qint64>("offset");
@@ -143,7 +154,8 @@ void TestEmoticonRecord::recordOffsets_data() {
     QTest::newRow("own list: entry 3 is record 4") << true << 3LL << 150LL;
 }
 
-void TestEmoticonRecord::recordOffsets() {
+void TestEmoticonRecord::recordOffsets()
+{
     QFETCH(bool, ownList);
     QFETCH(qint64, index);
     QFETCH(qint64, offset);

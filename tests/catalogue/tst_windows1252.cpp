@@ -17,7 +17,8 @@ private slots:
     void findsCharactersItCannotHold();
 };
 
-void TestWindows1252::decodesBytes_data() {
+void TestWindows1252::decodesBytes_data()
+{
     QTest::addColumn<int>("byte");
     QTest::addColumn<int>("codePoint");
 
@@ -32,7 +33,8 @@ void TestWindows1252::decodesBytes_data() {
     QTest::newRow("0xFF is y with diaeresis") << 0xFF << 0xFF;
 }
 
-void TestWindows1252::decodesBytes() {
+void TestWindows1252::decodesBytes()
+{
     QFETCH(int, byte);
     QFETCH(int, codePoint);
     const QString text = Windows1252::decode(QByteArray(1, char(byte)));
@@ -40,7 +42,8 @@ void TestWindows1252::decodesBytes() {
     QCOMPARE(int(text[0].unicode()), codePoint);
 }
 
-void TestWindows1252::everyByteSurvivesARoundTrip() {
+void TestWindows1252::everyByteSurvivesARoundTrip()
+{
     QByteArray everyByte;
     for (int byte = 0; byte < 256; ++byte)
         everyByte.append(char(byte));
@@ -50,7 +53,8 @@ void TestWindows1252::everyByteSurvivesARoundTrip() {
     QCOMPARE(Windows1252::encode(text), everyByte);
 }
 
-void TestWindows1252::agreesWithTheSystemCodecWhereItIsDefined() {
+void TestWindows1252::agreesWithTheSystemCodecWhereItIsDefined()
+{
     QStringDecoder system("windows-1252");
     if (!system.isValid())
         QSKIP("Qt has no Windows-1252 codec here");
@@ -62,7 +66,8 @@ void TestWindows1252::agreesWithTheSystemCodecWhereItIsDefined() {
     }
 }
 
-void TestWindows1252::findsCharactersItCannotHold_data() {
+void TestWindows1252::findsCharactersItCannotHold_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("unencodable");
     QTest::addColumn<QByteArray>("encoded");
@@ -76,7 +81,8 @@ void TestWindows1252::findsCharactersItCannotHold_data() {
     QTest::newRow("first of several") << u"ツ☺"_s << u"ツ"_s << QByteArray("??");
 }
 
-void TestWindows1252::findsCharactersItCannotHold() {
+void TestWindows1252::findsCharactersItCannotHold()
+{
     QFETCH(QString, text);
     QFETCH(QString, unencodable);
     QFETCH(QByteArray, encoded);

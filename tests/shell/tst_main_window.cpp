@@ -37,7 +37,8 @@ private slots:
     void linkButtonsLeaveThePanel();
 
 private:
-    template <typename T> T* find(const QString& name) const {
+    template <typename T> T* find(const QString& name) const
+    {
         T* child = m_window->findChild<T*>(name);
         if (!child)
             qFatal("no control %s", qPrintable(name));
@@ -51,7 +52,8 @@ private:
     std::unique_ptr<MainWindow> m_window;
 };
 
-void TestMainWindow::init() {
+void TestMainWindow::init()
+{
     m_folder = std::make_unique<QTemporaryDir>();
     QVERIFY(Build::write(m_folder->filePath(u"all.bra"_s),
                          Build::categoryFile(Build::numbered(u"Todos"_s, 9))));
@@ -63,12 +65,14 @@ void TestMainWindow::init() {
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }
 
-void TestMainWindow::cleanup() {
+void TestMainWindow::cleanup()
+{
     m_window.reset();
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
-QStringList TestMainWindow::visibleFrames() const {
+QStringList TestMainWindow::visibleFrames() const
+{
     QStringList visible;
     for (const QString& name : FrameNames) {
         if (find<QFrame>(name)->isVisibleTo(m_window.get()))
@@ -77,19 +81,22 @@ QStringList TestMainWindow::visibleFrames() const {
     return visible;
 }
 
-void TestMainWindow::clickToolbarButton(const QString& toolbar, int index) {
+void TestMainWindow::clickToolbarButton(const QString& toolbar, int index)
+{
     QToolBar* bar = find<QToolBar>(toolbar);
     QWidget* button = bar->widgetForAction(bar->actions().at(index - 1));
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-void TestMainWindow::appendOwnListRecord(const QString& name) {
+void TestMainWindow::appendOwnListRecord(const QString& name)
+{
     QFile file(m_folder->filePath(u"custom.bra"_s));
     QVERIFY(file.open(QIODevice::Append));
     file.write(Build::ownListFile({{name, u":-)"_s}}));
 }
 
-void TestMainWindow::opensOnTheBrowsePanelWithTheWholeCatalogue() {
+void TestMainWindow::opensOnTheBrowsePanelWithTheWholeCatalogue()
+{
     QCOMPARE(m_window->windowTitle(), u"Quillane Emoticon"_s);
     QCOMPARE(visibleFrames(), QStringList{u"fraGeneral"_s});
     QCOMPARE(find<QComboBox>(u"cboGeneralCategory"_s)->currentText(), u"TODOS"_s);
@@ -98,13 +105,15 @@ void TestMainWindow::opensOnTheBrowsePanelWithTheWholeCatalogue() {
     QVERIFY(!find<QLabel>(u"lblGeneralCopied"_s)->isVisibleTo(m_window.get()));
 }
 
-void TestMainWindow::hasAFixedClientArea() {
+void TestMainWindow::hasAFixedClientArea()
+{
     QCOMPARE(m_window->centralWidget()->size(), QSize(481, 368));
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
     QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
 }
 
-void TestMainWindow::switchesPanels_data() {
+void TestMainWindow::switchesPanels_data()
+{
     QTest::addColumn<QString>("startMenuEntry");
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("what"); // a menu entry, a key sequence or "Toolbar:index"
@@ -129,7 +138,8 @@ void TestMainWindow::switchesPanels_data() {
     }
 }
 
-void TestMainWindow::switchesPanels() {
+void TestMainWindow::switchesPanels()
+{
     QFETCH(QString, startMenuEntry);
     QFETCH(QString, how);
     QFETCH(QString, what);
@@ -148,7 +158,8 @@ void TestMainWindow::switchesPanels() {
     QCOMPARE(visibleFrames(), QStringList{frame});
 }
 
-void TestMainWindow::ownListButtonPreparesTheEditor() {
+void TestMainWindow::ownListButtonPreparesTheEditor()
+{
     find<QLineEdit>(u"txtOwnListEmoticonName"_s)->setText(u"rascunho"_s);
     find<QLineEdit>(u"txtOwnListRepresentation"_s)->setText(u":-/"_s);
     clickToolbarButton(u"Toolbar1"_s, 2);
@@ -163,7 +174,8 @@ void TestMainWindow::ownListButtonPreparesTheEditor() {
     QVERIFY(find<QLineEdit>(u"txtOwnListRepresentation"_s)->text().isEmpty());
 }
 
-void TestMainWindow::ownListMenuEntryRefreshesNothing() {
+void TestMainWindow::ownListMenuEntryRefreshesNothing()
+{
     find<QAction>(u"mnuConfig"_s)->trigger();
     QCOMPARE(find<QListWidget>(u"lstOwnListEmoticons"_s)->count(), 0);
     QCOMPARE(find<QListWidget>(u"lstOwnListCustom"_s)->count(), 0);
@@ -177,7 +189,8 @@ void TestMainWindow::ownListMenuEntryRefreshesNothing() {
     QCOMPARE(find<QLineEdit>(u"txtOwnListEmoticonName"_s)->text(), u"rascunho"_s);
 }
 
-void TestMainWindow::messengerButtonsRebuildTheOwnList() {
+void TestMainWindow::messengerButtonsRebuildTheOwnList()
+{
     appendOwnListRecord(u"Novo"_s);
     clickToolbarButton(u"Toolbar2"_s, 2);
     QCOMPARE(visibleFrames(), QStringList{u"fraMSN"_s});
@@ -185,7 +198,8 @@ void TestMainWindow::messengerButtonsRebuildTheOwnList() {
     QCOMPARE(find<QListWidget>(u"lstOwnListEmoticons"_s)->count(), 0);
 }
 
-void TestMainWindow::linkButtonsLeaveThePanel() {
+void TestMainWindow::linkButtonsLeaveThePanel()
+{
     find<QAction>(u"mnuYahoo"_s)->trigger();
     clickToolbarButton(u"Toolbar3"_s, 1);
     clickToolbarButton(u"Toolbar3"_s, 2);

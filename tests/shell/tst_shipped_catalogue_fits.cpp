@@ -34,7 +34,8 @@ private:
     std::unique_ptr<MainWindow> m_window;
 };
 
-void TestShippedCatalogueFits::initTestCase() {
+void TestShippedCatalogueFits::initTestCase()
+{
     // A copy, so that the window never writes beside the built program.
     const QDir shipped(QStringLiteral(QUILLANE_SHIPPED_CATALOGUE));
     for (const QString& file : shipped.entryList({u"*.bra"_s}, QDir::Files))
@@ -44,7 +45,8 @@ void TestShippedCatalogueFits::initTestCase() {
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
 
-QStringList TestShippedCatalogueFits::namesCut(const QListWidget* list) {
+QStringList TestShippedCatalogueFits::namesCut(const QListWidget* list)
+{
     if (list->count() == 0)
         return {u"(empty list)"_s};
     // The list's inside, less the vertical scroll bar that a long list shows and the
@@ -62,7 +64,8 @@ QStringList TestShippedCatalogueFits::namesCut(const QListWidget* list) {
     return cut;
 }
 
-void TestShippedCatalogueFits::namesFitTheBrowseList_data() {
+void TestShippedCatalogueFits::namesFitTheBrowseList_data()
+{
     QTest::addColumn<QString>("entry");
     for (const Category& category : Categories) {
         if (category.layout == Category::Layout::CategoryFile)
@@ -70,7 +73,8 @@ void TestShippedCatalogueFits::namesFitTheBrowseList_data() {
     }
 }
 
-void TestShippedCatalogueFits::namesFitTheBrowseList() {
+void TestShippedCatalogueFits::namesFitTheBrowseList()
+{
     QFETCH(QString, entry);
     auto* selector = m_window->findChild<QComboBox*>(u"cboGeneralCategory"_s);
     selector->setCurrentText(entry);
@@ -78,7 +82,8 @@ void TestShippedCatalogueFits::namesFitTheBrowseList() {
     QCOMPARE(namesCut(m_window->findChild<QListWidget*>(u"lstGeneralEmoticons"_s)), QStringList());
 }
 
-void TestShippedCatalogueFits::namesFitTheOwnListEditor() {
+void TestShippedCatalogueFits::namesFitTheOwnListEditor()
+{
     auto* toolbar = m_window->findChild<QToolBar*>(u"Toolbar1"_s);
     toolbar->actions().at(1)->trigger();
     QCOMPARE(namesCut(m_window->findChild<QListWidget*>(u"lstOwnListEmoticons"_s)), QStringList());

@@ -4,7 +4,8 @@
 
 namespace AtomicFileWriter {
 
-std::optional<QString> write(const QString& path, QByteArrayView bytes) {
+std::optional<QString> write(const QString& path, QByteArrayView bytes)
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("%1: não foi possível criar: %2").arg(path, file.errorString());

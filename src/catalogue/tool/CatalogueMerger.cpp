@@ -3,9 +3,12 @@
 #include "NameOrder.h"
 
 CatalogueMerger::CatalogueMerger(Category::Layout layout)
-    : m_layout(layout) {}
+    : m_layout(layout)
+{
+}
 
-QList<Diagnostic> CatalogueMerger::add(const QList<SourceEntry>& entries) {
+QList<Diagnostic> CatalogueMerger::add(const QList<SourceEntry>& entries)
+{
     QList<Diagnostic> clashes;
     for (const SourceEntry& entry : entries) {
         const QString key = NameOrder::foldKey(entry.name);
@@ -27,7 +30,8 @@ QList<Diagnostic> CatalogueMerger::add(const QList<SourceEntry>& entries) {
 // Nothing when the entry may stand beside the earlier one of the same name: a repeat in the
 // same own list, or the same emoticon written alike in another source.
 std::optional<QString> CatalogueMerger::clashWith(const SourceEntry& earlier,
-                                                  const SourceEntry& entry) const {
+                                                  const SourceEntry& entry) const
+{
     if (earlier.file == entry.file) {
         if (m_layout == Category::Layout::OwnList)
             return std::nullopt;

@@ -14,7 +14,8 @@
 
 namespace {
 
-std::optional<QByteArray> readWholeFile(const QString& path, QString& error) {
+std::optional<QByteArray> readWholeFile(const QString& path, QString& error)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         error = QStringLiteral("%1: não foi possível ler: %2").arg(path, file.errorString());
@@ -24,7 +25,8 @@ std::optional<QByteArray> readWholeFile(const QString& path, QString& error) {
 }
 
 // The program keeps its own list in custom.bra, and in custom.tmp while it removes an entry.
-Category::Layout layoutByName(const QString& path) {
+Category::Layout layoutByName(const QString& path)
+{
     const QString name = QFileInfo(path).fileName();
     for (const QLatin1StringView ownList :
          {DataFileNames::OwnList, DataFileNames::OwnListTemporary})
@@ -37,9 +39,12 @@ Category::Layout layoutByName(const QString& path) {
 
 CatalogueTool::CatalogueTool(QIODevice& standardOutput, QIODevice& standardError)
     : m_out(standardOutput)
-    , m_err(standardError) {}
+    , m_err(standardError)
+{
+}
 
-int CatalogueTool::run(const QStringList& arguments) {
+int CatalogueTool::run(const QStringList& arguments)
+{
     const CommandLine::Parsed parsed = CommandLine::parse(arguments);
     if (!parsed.commandLine) {
         report(QStringLiteral("quillane-catalogue: ") + parsed.error);
@@ -60,7 +65,8 @@ int CatalogueTool::run(const QStringList& arguments) {
 
 // Every source is read and checked before anything is written, so that bad input leaves the
 // output as it was.
-int CatalogueTool::compile(const CommandLine& commandLine) {
+int CatalogueTool::compile(const CommandLine& commandLine)
+{
     const Category::Layout layout = commandLine.layout.value_or(Category::Layout::CategoryFile);
     const SourceParser parser(layout);
     CatalogueMerger merger(layout);
@@ -94,7 +100,8 @@ int CatalogueTool::compile(const CommandLine& commandLine) {
     return Success;
 }
 
-int CatalogueTool::dump(const CommandLine& commandLine) {
+int CatalogueTool::dump(const CommandLine& commandLine)
+{
     const QString& path = commandLine.inputs.first();
     QString error;
     const std::optional<QByteArray> content = readWholeFile(path, error);
@@ -114,11 +121,13 @@ int CatalogueTool::dump(const CommandLine& commandLine) {
     return dumped.problems.isEmpty() ? Success : BadInput;
 }
 
-void CatalogueTool::report(const QString& message) {
+void CatalogueTool::report(const QString& message)
+{
     m_err.write(message.toUtf8() + '\n');
 }
 
-void CatalogueTool::report(const QList<Diagnostic>& problems) {
+void CatalogueTool::report(const QList<Diagnostic>& problems)
+{
     for (const Diagnostic& problem : problems)
         report(problem.text());
 }

@@ -2,13 +2,15 @@
 
 namespace {
 
-CommandLine::Parsed misuse(const QString& error) {
+CommandLine::Parsed misuse(const QString& error)
+{
     return {std::nullopt, error};
 }
 
 } // namespace
 
-CommandLine::Parsed CommandLine::parse(const QStringList& arguments) {
+CommandLine::Parsed CommandLine::parse(const QStringList& arguments)
+{
     CommandLine line;
     if (arguments.isEmpty())
         return misuse(QStringLiteral("falta o comando"));
@@ -53,7 +55,8 @@ CommandLine::Parsed CommandLine::parse(const QStringList& arguments) {
     return {line, {}};
 }
 
-QString CommandLine::usage() {
+QString CommandLine::usage()
+{
     return QStringLiteral(
         "uso: quillane-catalogue compile [--own-list] [--sort] -o SAÍDA FONTE...\n"
         "     quillane-catalogue dump [--own-list] ARQUIVO [-o SAÍDA]\n"

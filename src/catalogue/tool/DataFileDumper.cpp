@@ -15,7 +15,8 @@ using Field = FieldRules::Field;
 
 // A text for a comment line: control characters, which would break the line or hide in it,
 // are spelt out.
-QString visible(QStringView text) {
+QString visible(QStringView text)
+{
     QString shown;
     for (const char32_t codePoint : text.toUcs4()) {
         if (codePoint < 0x20 || (codePoint >= 0x7F && codePoint <= 0x9F))
@@ -27,7 +28,8 @@ QString visible(QStringView text) {
 }
 
 // What differs between a record and the one its texts compile to.
-QString whatIsLost(const EmoticonRecord& stored, const EmoticonRecord& compiled) {
+QString whatIsLost(const EmoticonRecord& stored, const EmoticonRecord& compiled)
+{
     QStringList losses;
     for (const auto& [field, storedField, compiledField] :
          {std::tuple{Field::Name, &stored.EmoticonName, &compiled.EmoticonName},
@@ -58,9 +60,12 @@ struct DataFileDumper::Output {
 
 DataFileDumper::DataFileDumper(Category::Layout layout)
     : m_layout(layout)
-    , m_rules(layout) {}
+    , m_rules(layout)
+{
+}
 
-DataFileDumper::Result DataFileDumper::dump(const QString& fileName, QByteArrayView bytes) const {
+DataFileDumper::Result DataFileDumper::dump(const QString& fileName, QByteArrayView bytes) const
+{
     Output out{fileName, {}};
     qsizetype recordsStart = 0;
     if (m_layout == Category::Layout::CategoryFile) {
@@ -86,7 +91,8 @@ DataFileDumper::Result DataFileDumper::dump(const QString& fileName, QByteArrayV
     return out.result;
 }
 
-void DataFileDumper::checkLeadingBlock(QByteArrayView bytes, Output& out) const {
+void DataFileDumper::checkLeadingBlock(QByteArrayView bytes, Output& out) const
+{
     QString message;
     if (bytes.size() < RecordLayout::LeadingBlockSize)
         message = QStringLiteral("arquivo de %1 bytes, menor que o bloco inicial de %2 bytes")
@@ -103,7 +109,8 @@ void DataFileDumper::checkLeadingBlock(QByteArrayView bytes, Output& out) const 
 }
 
 void DataFileDumper::dumpRecord(QByteArrayView bytes, qsizetype number, qsizetype offset,
-                                QHash<QString, qsizetype>& numberByName, Output& out) const {
+                                QHash<QString, qsizetype>& numberByName, Output& out) const
+{
     const EmoticonRecord record = EmoticonRecord::fromBytes(bytes);
     const FieldReading name = readField(record.EmoticonName, Field::Name);
     const FieldReading representation = readField(record.Representation, Field::Representation);
@@ -135,7 +142,8 @@ void DataFileDumper::dumpRecord(QByteArrayView bytes, qsizetype number, qsizetyp
     out.line(name.text + u'\t' + representation.text);
 }
 
-DataFileDumper::FieldReading DataFileDumper::readField(QStringView field, Field which) const {
+DataFileDumper::FieldReading DataFileDumper::readField(QStringView field, Field which) const
+{
     FieldReading reading;
     if (m_layout == Category::Layout::CategoryFile) {
         const std::optional<QString> text = CategoryFieldText(field);

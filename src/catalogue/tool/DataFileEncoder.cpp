@@ -5,7 +5,8 @@
 
 namespace DataFileEncoder {
 
-QByteArray encode(const QList<SourceEntry>& entries, Category::Layout layout) {
+QByteArray encode(const QList<SourceEntry>& entries, Category::Layout layout)
+{
     QByteArray bytes = layout == Category::Layout::CategoryFile
                            ? LeadingBlock::forRecordCount(entries.size())
                            : QByteArray();
@@ -15,8 +16,8 @@ QByteArray encode(const QList<SourceEntry>& entries, Category::Layout layout) {
     return bytes;
 }
 
-QByteArray encodeRecord(const QString& name, const QString& representation,
-                        Category::Layout layout) {
+QByteArray encodeRecord(const QString& name, const QString& representation, Category::Layout layout)
+{
     if (layout == Category::Layout::OwnList)
         return EmoticonRecord::fromTexts(name, representation).toBytes();
     return EmoticonRecord::fromTexts(name + Terminator, representation + Terminator).toBytes();

@@ -9,7 +9,8 @@ struct Diagnostic {
     int line = 0;
     QString message;
 
-    QString text() const {
+    QString text() const
+    {
         return line > 0 ? QStringLiteral("%1:%2: %3").arg(file).arg(line).arg(message)
                         : QStringLiteral("%1: %2").arg(file, message);
     }

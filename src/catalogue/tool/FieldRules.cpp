@@ -7,11 +7,13 @@
 
 namespace {
 
-bool isControl(char32_t codePoint) {
+bool isControl(char32_t codePoint)
+{
     return codePoint < 0x20 || (codePoint >= 0x7F && codePoint <= 0x9F);
 }
 
-bool fitsWindows1252(char32_t codePoint) {
+bool fitsWindows1252(char32_t codePoint)
+{
     return codePoint <= 0xFFFF &&
            !Windows1252::firstUnencodable(QString(QChar(static_cast<char16_t>(codePoint))));
 }
@@ -19,15 +21,19 @@ bool fitsWindows1252(char32_t codePoint) {
 } // namespace
 
 FieldRules::FieldRules(Category::Layout layout)
-    : m_layout(layout) {}
+    : m_layout(layout)
+{
+}
 
-int FieldRules::maxLength(Field field) const {
+int FieldRules::maxLength(Field field) const
+{
     const int width =
         field == Field::Name ? EmoticonRecord::NameWidth : EmoticonRecord::RepresentationWidth;
     return m_layout == Category::Layout::CategoryFile ? width - 1 : width;
 }
 
-std::optional<QString> FieldRules::problemWith(QStringView text, Field field) const {
+std::optional<QString> FieldRules::problemWith(QStringView text, Field field) const
+{
     const QString subject = label(field);
     if (text.isEmpty())
         return field == Field::Name ? QStringLiteral("nome vazio")
@@ -53,10 +59,12 @@ std::optional<QString> FieldRules::problemWith(QStringView text, Field field) co
     return std::nullopt;
 }
 
-QString FieldRules::label(Field field) {
+QString FieldRules::label(Field field)
+{
     return field == Field::Name ? QStringLiteral("nome") : QStringLiteral("representação");
 }
 
-QString FieldRules::codePointName(char32_t codePoint) {
+QString FieldRules::codePointName(char32_t codePoint)
+{
     return QStringLiteral("U+%1").arg(static_cast<uint>(codePoint), 4, 16, QChar(u'0')).toUpper();
 }

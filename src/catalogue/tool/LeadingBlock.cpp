@@ -4,7 +4,8 @@
 
 namespace LeadingBlock {
 
-QByteArray forRecordCount(qint64 count) {
+QByteArray forRecordCount(qint64 count)
+{
     QByteArray block = "Quillane Emoticon catalogue\n"
                        "format: 1\n"
                        "records: " +

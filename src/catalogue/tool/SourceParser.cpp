@@ -5,7 +5,8 @@
 namespace {
 
 // Blank lines and comment lines may be indented with blanks or tabs.
-QStringView withoutIndent(QStringView line) {
+QStringView withoutIndent(QStringView line)
+{
     qsizetype start = 0;
     while (start < line.size() && (line[start] == u' ' || line[start] == u'\t'))
         ++start;
@@ -13,11 +14,13 @@ QStringView withoutIndent(QStringView line) {
 }
 
 // Editors on Windows may save CRLF line ends, and a byte order mark before the first line.
-QByteArrayView withoutLineEnd(QByteArrayView line) {
+QByteArrayView withoutLineEnd(QByteArrayView line)
+{
     return line.endsWith('\r') ? line.chopped(1) : line;
 }
 
-std::optional<QString> decodeUtf8(QByteArrayView line, bool firstLine) {
+std::optional<QString> decodeUtf8(QByteArrayView line, bool firstLine)
+{
     using Flag = QStringConverter::Flag;
     // Only the first line may start with a byte order mark; later ones keep it as a character.
     const QStringConverter::Flags flags =
@@ -32,9 +35,12 @@ std::optional<QString> decodeUtf8(QByteArrayView line, bool firstLine) {
 } // namespace
 
 SourceParser::SourceParser(Category::Layout layout)
-    : m_rules(layout) {}
+    : m_rules(layout)
+{
+}
 
-SourceParser::Result SourceParser::parse(const QString& fileName, QByteArrayView content) const {
+SourceParser::Result SourceParser::parse(const QString& fileName, QByteArrayView content) const
+{
     Result result;
     int lineNumber = 0;
     for (qsizetype start = 0; start < content.size();) {
@@ -53,7 +59,8 @@ SourceParser::Result SourceParser::parse(const QString& fileName, QByteArrayView
 }
 
 // place: the file and line, to be completed into the line's entry.
-void SourceParser::parseLine(QStringView line, SourceEntry place, Result& result) const {
+void SourceParser::parseLine(QStringView line, SourceEntry place, Result& result) const
+{
     const QStringView content = withoutIndent(line);
     if (content.isEmpty() || content.startsWith(u'#'))
         return;

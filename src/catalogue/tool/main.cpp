@@ -4,7 +4,8 @@
 #include <QFile>
 #include <cstdio>
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     const QCoreApplication application(argc, argv);
     QFile standardOutput;
     QFile standardError;

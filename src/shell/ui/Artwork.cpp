@@ -6,7 +6,8 @@
 
 namespace Artwork {
 
-QPixmap pixmap(QStringView name, QSize size) {
+QPixmap pixmap(QStringView name, QSize size)
+{
     const qreal ratio = qApp->devicePixelRatio();
     QPixmap picture(size * ratio);
     picture.setDevicePixelRatio(ratio);
@@ -17,7 +18,8 @@ QPixmap pixmap(QStringView name, QSize size) {
     return picture;
 }
 
-QIcon icon(QStringView name) {
+QIcon icon(QStringView name)
+{
     QIcon icon;
     for (const int side : {16, 24, 32, 48})
         icon.addPixmap(pixmap(name, QSize(side, side)));

@@ -10,7 +10,8 @@
 
 namespace Controls {
 
-void setColours(QWidget* control, const QColor& text, std::optional<QColor> background) {
+void setColours(QWidget* control, const QColor& text, std::optional<QColor> background)
+{
     QPalette palette = control->palette();
     for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         palette.setColor(role, text);
@@ -22,14 +23,16 @@ void setColours(QWidget* control, const QColor& text, std::optional<QColor> back
     control->setPalette(palette);
 }
 
-void setBackground(QWidget* container, const QColor& background) {
+void setBackground(QWidget* container, const QColor& background)
+{
     QPalette palette = container->palette();
     palette.setColor(QPalette::Window, background);
     container->setPalette(palette);
     container->setAutoFillBackground(true);
 }
 
-QLabel* makeLabel(QWidget* parent, const LabelSpec& spec) {
+QLabel* makeLabel(QWidget* parent, const LabelSpec& spec)
+{
     QLabel* label = spec.clickable ? new ClickableLabel(parent) : new QLabel(parent);
     label->setObjectName(QString::fromLatin1(spec.objectName));
     label->setText(spec.text.toString());
@@ -44,7 +47,8 @@ QLabel* makeLabel(QWidget* parent, const LabelSpec& spec) {
     return label;
 }
 
-QLabel* makePicture(QWidget* parent, const PictureSpec& spec) {
+QLabel* makePicture(QWidget* parent, const PictureSpec& spec)
+{
     QLabel* picture = spec.clickable ? new ClickableLabel(parent) : new QLabel(parent);
     picture->setObjectName(QString::fromLatin1(spec.objectName));
     picture->setGeometry(spec.place);
@@ -55,7 +59,8 @@ QLabel* makePicture(QWidget* parent, const PictureSpec& spec) {
     return picture;
 }
 
-ShapeWidget* makeShape(QWidget* parent, const ShapeSpec& spec) {
+ShapeWidget* makeShape(QWidget* parent, const ShapeSpec& spec)
+{
     auto* shape =
         new ShapeWidget(spec.ellipse ? ShapeWidget::Form::Ellipse : ShapeWidget::Form::Rectangle,
                         spec.fill, spec.border, parent);
@@ -64,7 +69,8 @@ ShapeWidget* makeShape(QWidget* parent, const ShapeSpec& spec) {
     return shape;
 }
 
-QListWidget* makeList(QWidget* parent, const ListSpec& spec) {
+QListWidget* makeList(QWidget* parent, const ListSpec& spec)
+{
     auto* list = new QListWidget(parent);
     list->setObjectName(QString::fromLatin1(spec.objectName));
     list->setAccessibleName(spec.accessibleName.toString());
@@ -78,7 +84,8 @@ QListWidget* makeList(QWidget* parent, const ListSpec& spec) {
     return list;
 }
 
-QLineEdit* makeTextBox(QWidget* parent, const TextBoxSpec& spec) {
+QLineEdit* makeTextBox(QWidget* parent, const TextBoxSpec& spec)
+{
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(spec.objectName));
     box->setGeometry(spec.place);

@@ -14,7 +14,8 @@ struct FontSpec {
     bool bold = false;
     bool italic = false;
 
-    QFont font() const {
+    QFont font() const
+    {
         QFont font(face.toString());
         font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
         font.setBold(bold);

@@ -7,17 +7,20 @@ ShapeWidget::ShapeWidget(Form form, std::optional<QColor> fill, std::optional<QC
     : QWidget(parent)
     , m_form(form)
     , m_fill(fill)
-    , m_border(border) {
+    , m_border(border)
+{
     // A figure only draws; mouse events go to whatever lies beneath it.
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void ShapeWidget::setFillColour(const QColor& fill) {
+void ShapeWidget::setFillColour(const QColor& fill)
+{
     m_fill = fill;
     update();
 }
 
-void ShapeWidget::paintEvent(QPaintEvent*) {
+void ShapeWidget::paintEvent(QPaintEvent*)
+{
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, m_form == Form::Ellipse);
     painter.setPen(m_border ? QPen(*m_border, 1) : QPen(Qt::NoPen));

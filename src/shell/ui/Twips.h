@@ -11,19 +11,23 @@ namespace Twips {
 inline constexpr int PerPixel = 15;
 
 // Rounded to the nearest pixel.
-constexpr int toPixels(int twips) {
+constexpr int toPixels(int twips)
+{
     return (2 * twips + PerPixel) / (2 * PerPixel);
 }
 
-constexpr QPoint point(int x, int y) {
+constexpr QPoint point(int x, int y)
+{
     return {toPixels(x), toPixels(y)};
 }
 
-constexpr QSize size(int width, int height) {
+constexpr QSize size(int width, int height)
+{
     return {toPixels(width), toPixels(height)};
 }
 
-constexpr QRect rect(int x, int y, int width, int height) {
+constexpr QRect rect(int x, int y, int width, int height)
+{
     return {point(x, y), size(width, height)};
 }
 

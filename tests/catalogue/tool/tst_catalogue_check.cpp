@@ -19,11 +19,13 @@ struct Emoticon {
     std::optional<QString> representation;
 };
 
-QString shippedPath(const QString& fileName) {
+QString shippedPath(const QString& fileName)
+{
     return QStringLiteral(QUILLANE_SHIPPED_CATALOGUE "/") + fileName;
 }
 
-QList<Emoticon> readShipped(const QString& fileName) {
+QList<Emoticon> readShipped(const QString& fileName)
+{
     CatalogueStore store(QStringLiteral(QUILLANE_SHIPPED_CATALOGUE));
     const QString path = shippedPath(fileName);
     const qsizetype count = store.ReadCategoryEntries(path).size();
@@ -40,13 +42,15 @@ QList<Emoticon> readShipped(const QString& fileName) {
 
 // The name without case or accents, as the catalogue is ordered: written here apart from the
 // tool so that a fault in the tool's order cannot hide itself.
-QString folded(const QString& name) {
+QString folded(const QString& name)
+{
     QString key = name.normalized(QString::NormalizationForm_D);
     key.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
     return key.toLower();
 }
 
-void addCategoryFileRows(bool withWholeCatalogue = true) {
+void addCategoryFileRows(bool withWholeCatalogue = true)
+{
     QTest::addColumn<QString>("fileName");
     for (const Category& category : Categories)
         if (category.layout == Category::Layout::CategoryFile &&
@@ -70,7 +74,8 @@ private slots:
     void categoryEmoticonsAreInTheWholeCatalogue();
 };
 
-void CatalogueCheckTest::everyRecordIsWholeWithBothTexts() {
+void CatalogueCheckTest::everyRecordIsWholeWithBothTexts()
+{
     QFETCH(QString, fileName);
     const QFileInfo file(shippedPath(fileName));
     QVERIFY2(file.exists(), qPrintable(file.filePath() + " was not built"));
@@ -89,7 +94,8 @@ void CatalogueCheckTest::everyRecordIsWholeWithBothTexts() {
 
 // Equal folded names would be neighbours in a sorted file, so comparing neighbours finds both
 // faults.
-void CatalogueCheckTest::namesAreUniqueAndSorted() {
+void CatalogueCheckTest::namesAreUniqueAndSorted()
+{
     QFETCH(QString, fileName);
     const QList<Emoticon> emoticons = readShipped(fileName);
     for (qsizetype index = 1; index < emoticons.size(); ++index) {
@@ -102,7 +108,8 @@ void CatalogueCheckTest::namesAreUniqueAndSorted() {
     }
 }
 
-void CatalogueCheckTest::holdsEnoughEmoticons() {
+void CatalogueCheckTest::holdsEnoughEmoticons()
+{
     QFETCH(QString, fileName);
     const qsizetype floor = fileName == DataFileNames::WholeCatalogue ? 600 : 40;
     QSet<QPair<QString, QString>> distinct;
@@ -115,7 +122,8 @@ void CatalogueCheckTest::holdsEnoughEmoticons() {
                             .arg(floor)));
 }
 
-void CatalogueCheckTest::categoryEmoticonsAreInTheWholeCatalogue() {
+void CatalogueCheckTest::categoryEmoticonsAreInTheWholeCatalogue()
+{
     QFETCH(QString, fileName);
     QHash<QString, Emoticon> wholeByName;
     for (const Emoticon& emoticon : readShipped(QString(DataFileNames::WholeCatalogue)))

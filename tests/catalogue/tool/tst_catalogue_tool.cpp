@@ -19,21 +19,25 @@ struct ToolRun {
 };
 
 // A field of the given width as bytes, written out by hand for the layout checks.
-QByteArray padded(QByteArray bytes, qsizetype width) {
+QByteArray padded(QByteArray bytes, qsizetype width)
+{
     return bytes.leftJustified(width, ' ');
 }
 
 // One record from texts that carry their terminators, if any.
-QByteArray record(const QString& name, const QString& representation) {
+QByteArray record(const QString& name, const QString& representation)
+{
     return EmoticonRecord::fromTexts(name, representation).toBytes();
 }
 
-QByteArray categoryFile(const QList<QByteArray>& records) {
+QByteArray categoryFile(const QList<QByteArray>& records)
+{
     return LeadingBlock::forRecordCount(records.size()) + records.join();
 }
 
 // The lines of a dump that are not comments.
-QByteArray withoutComments(const QByteArray& text) {
+QByteArray withoutComments(const QByteArray& text)
+{
     QByteArray kept;
     for (const QByteArray& line : text.split('\n'))
         if (!line.isEmpty() && !line.startsWith('#'))
@@ -41,7 +45,8 @@ QByteArray withoutComments(const QByteArray& text) {
     return kept;
 }
 
-bool hasLine(const QString& text, const QString& start, const QString& detail) {
+bool hasLine(const QString& text, const QString& start, const QString& detail)
+{
     const QStringList lines = text.split(u'\n');
     return std::any_of(lines.begin(), lines.end(), [&](const QString& line) {
         return line.startsWith(start) && line.contains(detail);
@@ -83,7 +88,8 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
-ToolRun CatalogueToolTest::run(const QStringList& arguments) const {
+ToolRun CatalogueToolTest::run(const QStringList& arguments) const
+{
     QProcess process;
     process.setWorkingDirectory(m_dir->path());
     process.start(QStringLiteral(QUILLANE_CATALOGUE_TOOL), arguments);
@@ -93,23 +99,27 @@ ToolRun CatalogueToolTest::run(const QStringList& arguments) const {
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-void CatalogueToolTest::write(const QString& name, const QByteArray& bytes) const {
+void CatalogueToolTest::write(const QString& name, const QByteArray& bytes) const
+{
     QFile file(path(name));
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-QByteArray CatalogueToolTest::read(const QString& name) const {
+QByteArray CatalogueToolTest::read(const QString& name) const
+{
     QFile file(path(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-void CatalogueToolTest::init() {
+void CatalogueToolTest::init()
+{
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
 }
 
-void CatalogueToolTest::compiledBytesFollowTheProgramsLayout_data() {
+void CatalogueToolTest::compiledBytesFollowTheProgramsLayout_data()
+{
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QByteArray>("source");
     QTest::addColumn<QByteArray>("records");
@@ -127,7 +137,8 @@ void CatalogueToolTest::compiledBytesFollowTheProgramsLayout_data() {
                padded("\xE6", 15);
 }
 
-void CatalogueToolTest::compiledBytesFollowTheProgramsLayout() {
+void CatalogueToolTest::compiledBytesFollowTheProgramsLayout()
+{
     QFETCH(QStringList, options);
     QFETCH(QByteArray, source);
     QFETCH(QByteArray, records);
@@ -150,7 +161,8 @@ void CatalogueToolTest::compiledBytesFollowTheProgramsLayout() {
     QCOMPARE(bytes, records);
 }
 
-void CatalogueToolTest::dumpCompilesBackToTheSameBytes_data() {
+void CatalogueToolTest::dumpCompilesBackToTheSameBytes_data()
+{
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QByteArray>("source");
 
@@ -165,7 +177,8 @@ void CatalogueToolTest::dumpCompilesBackToTheSameBytes_data() {
         << QStringList{"--own-list"} << QByteArray("Feliz\t:-)\nGato\t=^.^=\nFeliz\t:-)\n");
 }
 
-void CatalogueToolTest::dumpCompilesBackToTheSameBytes() {
+void CatalogueToolTest::dumpCompilesBackToTheSameBytes()
+{
     QFETCH(QStringList, options);
     QFETCH(QByteArray, source);
 
@@ -184,14 +197,16 @@ void CatalogueToolTest::dumpCompilesBackToTheSameBytes() {
     QCOMPARE(read("second.bra"), read("first.bra"));
 }
 
-void CatalogueToolTest::shippedCatalogueRoundTrips_data() {
+void CatalogueToolTest::shippedCatalogueRoundTrips_data()
+{
     QTest::addColumn<QString>("fileName");
     for (const Category& category : Categories)
         if (category.layout == Category::Layout::CategoryFile)
             QTest::newRow(qPrintable(category.fileName.toString())) << category.fileName.toString();
 }
 
-void CatalogueToolTest::shippedCatalogueRoundTrips() {
+void CatalogueToolTest::shippedCatalogueRoundTrips()
+{
     QFETCH(QString, fileName);
     const QString shipped = QStringLiteral(QUILLANE_SHIPPED_CATALOGUE "/") + fileName;
     QVERIFY2(QFile::exists(shipped), qPrintable(shipped + " was not built"));
@@ -205,7 +220,8 @@ void CatalogueToolTest::shippedCatalogueRoundTrips() {
     QVERIFY(read("again.bra") == original.readAll());
 }
 
-void CatalogueToolTest::badInputIsRefusedAndWritesNothing_data() {
+void CatalogueToolTest::badInputIsRefusedAndWritesNothing_data()
+{
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QByteArray>("source");
     QTest::addColumn<QByteArray>("secondSource");
@@ -276,7 +292,8 @@ void CatalogueToolTest::badInputIsRefusedAndWritesNothing_data() {
         << "a.txt:1";
 }
 
-void CatalogueToolTest::badInputIsRefusedAndWritesNothing() {
+void CatalogueToolTest::badInputIsRefusedAndWritesNothing()
+{
     QFETCH(QStringList, options);
     QFETCH(QByteArray, source);
     QFETCH(QByteArray, secondSource);
@@ -301,7 +318,8 @@ void CatalogueToolTest::badInputIsRefusedAndWritesNothing() {
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), sources.size() + 1);
 }
 
-void CatalogueToolTest::misuseShowsUsage_data() {
+void CatalogueToolTest::misuseShowsUsage_data()
+{
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("detail");
 
@@ -317,7 +335,8 @@ void CatalogueToolTest::misuseShowsUsage_data() {
         << QStringList{"dump", "--sort", "a.bra"} << "--sort";
 }
 
-void CatalogueToolTest::misuseShowsUsage() {
+void CatalogueToolTest::misuseShowsUsage()
+{
     QFETCH(QStringList, arguments);
     QFETCH(QString, detail);
 
@@ -329,14 +348,16 @@ void CatalogueToolTest::misuseShowsUsage() {
     QVERIFY(!QFile::exists(path("out.bra")));
 }
 
-void CatalogueToolTest::sourcesAreMergedInTheOrderGiven() {
+void CatalogueToolTest::sourcesAreMergedInTheOrderGiven()
+{
     write("a.txt", "Zebra\t=Z\nGato\t=^.^=\n");
     write("b.txt", "Gato\t=^.^=\nabelha\t8-)\n");
     QCOMPARE(run({"compile", "-o", "out.bra", "a.txt", "b.txt"}).exitCode, 0);
     QCOMPARE(run({"dump", "out.bra"}).output, "Zebra\t=Z\nGato\t=^.^=\nabelha\t8-)\n");
 }
 
-void CatalogueToolTest::sortIgnoresCaseAndAccents() {
+void CatalogueToolTest::sortIgnoresCaseAndAccents()
+{
     const QStringList sorted{"abacaxi",    "Ábaco", "afago", "Água",
                              "aguardente", "Élan",  "épico", "Zebra"};
     QByteArray source;
@@ -350,19 +371,22 @@ void CatalogueToolTest::sortIgnoresCaseAndAccents() {
     QCOMPARE(run({"dump", "out.bra"}).output, (sorted.join("\t:)\n") + "\t:)\n").toUtf8());
 }
 
-void CatalogueToolTest::textFromWindowsEditorsIsAccepted() {
+void CatalogueToolTest::textFromWindowsEditorsIsAccepted()
+{
     write("a.txt", "\xEF\xBB\xBFGato\t=^.^=\r\nSol\t8-)\r\n");
     QCOMPARE(run({"compile", "--own-list", "-o", "custom.bra", "a.txt"}).exitCode, 0);
     QCOMPARE(run({"dump", "custom.bra"}).output, "Gato\t=^.^=\nSol\t8-)\n");
 }
 
-void CatalogueToolTest::ownListOfTheProgramDumpsAndCompilesBack_data() {
+void CatalogueToolTest::ownListOfTheProgramDumpsAndCompilesBack_data()
+{
     QTest::addColumn<QString>("fileName");
     QTest::newRow("the own list") << "custom.bra";
     QTest::newRow("its temporary copy during a removal") << "custom.tmp";
 }
 
-void CatalogueToolTest::ownListOfTheProgramDumpsAndCompilesBack() {
+void CatalogueToolTest::ownListOfTheProgramDumpsAndCompilesBack()
+{
     QFETCH(QString, fileName);
     const QByteArray ownList = padded("Feliz", 35) + padded(":-)", 15) +
                                padded("m\xE3"
@@ -381,7 +405,8 @@ void CatalogueToolTest::ownListOfTheProgramDumpsAndCompilesBack() {
     QCOMPARE(read("rebuilt.bra"), ownList);
 }
 
-void CatalogueToolTest::ownListIsReplacedWholeOrNotAtAll() {
+void CatalogueToolTest::ownListIsReplacedWholeOrNotAtAll()
+{
     const QByteArray before = padded("Velho", 35) + padded(":-(", 15);
     write("custom.bra", before);
     QFile heldOpen(path("custom.bra"));
@@ -401,7 +426,8 @@ void CatalogueToolTest::ownListIsReplacedWholeOrNotAtAll() {
     QCOMPARE(read("custom.bra"), after);
 }
 
-void CatalogueToolTest::inexactRecordsAreReportedAndTheDumpStillCompiles_data() {
+void CatalogueToolTest::inexactRecordsAreReportedAndTheDumpStillCompiles_data()
+{
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("report");
@@ -445,7 +471,8 @@ void CatalogueToolTest::inexactRecordsAreReportedAndTheDumpStillCompiles_data() 
         << "sobram 2 bytes" << QByteArray("Feliz\t:-)\n");
 }
 
-void CatalogueToolTest::inexactRecordsAreReportedAndTheDumpStillCompiles() {
+void CatalogueToolTest::inexactRecordsAreReportedAndTheDumpStillCompiles()
+{
     QFETCH(QString, fileName);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, report);
