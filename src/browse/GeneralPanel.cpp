@@ -13,7 +13,7 @@
 
 namespace {
 
-const QColor White(255, 255, 255);
+using Colours::White;
 const QColor Navy(0, 0, 64);
 const QColor FieldFill(36, 36, 36);
 const QColor FieldBorder(96, 96, 96);
@@ -115,12 +115,7 @@ GeneralPanel::GeneralPanel(QWidget* parent)
     // Back to front: the background picture, the fields, then the controls.
     Controls::makePicture(
         this, {"imgGeneralBackground", u"background-general", Twips::rect(0, 0, 6975, 4815)});
-    for (const ShapeSpec& field : Fields)
-        Controls::makeShape(this, field);
-    for (const LabelSpec& label : Labels)
-        Controls::makeLabel(this, label);
-    for (const PictureSpec& picture : Pictures)
-        Controls::makePicture(this, picture);
+    Controls::makeAll(this, {Fields, Labels, Pictures});
     Controls::makeShape(this, {.objectName = "shpGeneralClipboard",
                                .place = Twips::rect(3765, 4350, 375, 225),
                                .fill = QColor(0, 0, 0),
@@ -174,8 +169,7 @@ void GeneralPanel::buildPreview()
                                       .place = Twips::rect(2160, 0, 435, 405),
                                       .accessibleName = u"Rodar",
                                       .clickable = true});
-    for (const LabelSpec& label : PreviewLabels)
-        Controls::makeLabel(m_preview, label);
+    Controls::makeAll(m_preview, {.labels = PreviewLabels});
 
     auto* size = new QScrollBar(Qt::Vertical, this);
     size->setObjectName(QStringLiteral("SizeScroll"));

@@ -13,8 +13,8 @@
 
 namespace {
 
-const QColor Black(0, 0, 0);
-const QColor White(255, 255, 255);
+using Colours::Black;
+using Colours::White;
 const QColor Grey(192, 192, 192);
 const QColor DarkGrey(128, 128, 128);
 
@@ -22,8 +22,6 @@ const ShapeSpec Fields[] = {
     {"Shape3", Twips::rect(60, 60, 6855, 4695), Grey, DarkGrey},
     {"Shape1", Twips::rect(1200, 135, 4575, 375), Grey, White},
 };
-
-const FontSpec SmallCaption = Fonts::SmallFontsBold;
 
 const LabelSpec Labels[] = {
     {.objectName = "lblOwnListTitle",
@@ -54,11 +52,11 @@ const LabelSpec Labels[] = {
      .alignment = Qt::AlignCenter,
      .background = QColor(0, 128, 128),
      .bordered = true},
-    {"lblOwnListAdd", u"adicionar", SmallCaption, Black, Twips::rect(2955, 1695, 960, 180),
+    {"lblOwnListAdd", u"adicionar", Fonts::SmallFontsBold, Black, Twips::rect(2955, 1695, 960, 180),
      Qt::AlignCenter},
-    {"lblOwnListRemove", u"remover", SmallCaption, Black, Twips::rect(2955, 2535, 960, 180),
-     Qt::AlignCenter},
-    {"lblOwnListClear", u"limpar", SmallCaption, Black, Twips::rect(2955, 3375, 960, 180),
+    {"lblOwnListRemove", u"remover", Fonts::SmallFontsBold, Black,
+     Twips::rect(2955, 2535, 960, 180), Qt::AlignCenter},
+    {"lblOwnListClear", u"limpar", Fonts::SmallFontsBold, Black, Twips::rect(2955, 3375, 960, 180),
      Qt::AlignCenter},
     {"lblOwnListSearch", u"Procura:", Fonts::ArialBold, Black, Twips::rect(240, 3720, 690, 240),
      Qt::AlignRight | Qt::AlignVCenter},
@@ -109,12 +107,7 @@ OwnListPanel::OwnListPanel(CatalogueStore& store, QWidget* parent)
     setObjectName(QStringLiteral("picConfigBackground"));
     Controls::setBackground(this, QColor(224, 224, 224));
 
-    for (const ShapeSpec& field : Fields)
-        Controls::makeShape(this, field);
-    for (const LabelSpec& label : Labels)
-        Controls::makeLabel(this, label);
-    for (const PictureSpec& picture : Pictures)
-        Controls::makePicture(this, picture);
+    Controls::makeAll(this, {Fields, Labels, Pictures});
     findChild<QLabel*>(QStringLiteral("lblOwnListInfo"))->setWordWrap(true);
     findChild<QWidget*>(QStringLiteral("lblOwnListLegend"))->hide();
     findChild<QWidget*>(QStringLiteral("imgOwnListLegend"))->hide();

@@ -93,4 +93,14 @@ QLineEdit* makeTextBox(QWidget* parent, const TextBoxSpec& spec)
     return box;
 }
 
+void makeAll(QWidget* parent, const LayoutTables& tables)
+{
+    for (const ShapeSpec& shape : tables.shapes)
+        makeShape(parent, shape);
+    for (const LabelSpec& label : tables.labels)
+        makeLabel(parent, label);
+    for (const PictureSpec& picture : tables.pictures)
+        makePicture(parent, picture);
+}
+
 } // namespace Controls

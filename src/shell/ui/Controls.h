@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QStringView>
 #include <optional>
+#include <span>
 
 class QLabel;
 class QLineEdit;
@@ -60,7 +61,21 @@ struct ShapeSpec {
     bool ellipse = false;
 };
 
+// A box's controls, built in this order: fields at the back, then labels, then pictures.
+struct LayoutTables {
+    std::span<const ShapeSpec> shapes = {};
+    std::span<const LabelSpec> labels = {};
+    std::span<const PictureSpec> pictures = {};
+};
+
+namespace Colours {
+inline const QColor Black(0, 0, 0);
+inline const QColor White(255, 255, 255);
+} // namespace Colours
+
 namespace Controls {
+
+void makeAll(QWidget* parent, const LayoutTables& tables);
 
 // Clickable rows make a ClickableLabel.
 QLabel* makeLabel(QWidget* parent, const LabelSpec& spec);
