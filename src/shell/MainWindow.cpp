@@ -89,23 +89,23 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
 
 void MainWindow::buildPanels(QWidget* clientArea)
 {
-    for (const FrameSpec& spec : Frames) {
+    for (const FrameSpec& row : Frames) {
         auto* panelFrame = new QFrame(clientArea);
-        panelFrame->setObjectName(QString::fromLatin1(spec.frameName));
+        panelFrame->setObjectName(QString::fromLatin1(row.frameName));
         panelFrame->setGeometry(FramePlace);
         panelFrame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-        panelFrame->setVisible(spec.panel == Panel::General);
-        m_frames[static_cast<std::size_t>(spec.panel)] = panelFrame;
+        panelFrame->setVisible(row.panel == Panel::General);
+        m_frames[static_cast<std::size_t>(row.panel)] = panelFrame;
 
         QWidget* box = nullptr;
-        if (spec.panel == Panel::General) {
+        if (row.panel == Panel::General) {
             box = m_general = new GeneralPanel(panelFrame);
-        } else if (spec.panel == Panel::Config) {
+        } else if (row.panel == Panel::Config) {
             box = m_ownList = new OwnListPanel(m_store, panelFrame);
         } else {
             box = new QWidget(panelFrame);
-            box->setObjectName(QString::fromLatin1(spec.boxName));
-            Controls::setBackground(box, spec.boxColour);
+            box->setObjectName(QString::fromLatin1(row.boxName));
+            Controls::setBackground(box, row.boxColour);
         }
         box->setGeometry(BoxPlace);
     }

@@ -54,11 +54,11 @@ const ShapeSpec SeparatorLines[] = {
 // The standard small button for 16 x 16 pictures.
 constexpr QSize ButtonSize(23, 22);
 
-QToolBar* makeToolbar(QWidget* parent, const ToolbarSpec& spec)
+QToolBar* makeToolbar(QWidget* parent, const ToolbarSpec& row)
 {
     auto* toolbar = new QToolBar(parent);
-    toolbar->setObjectName(QString::fromLatin1(spec.objectName));
-    toolbar->setGeometry(spec.place);
+    toolbar->setObjectName(QString::fromLatin1(row.objectName));
+    toolbar->setGeometry(row.place);
     toolbar->setMovable(false);
     toolbar->setFloatable(false);
     toolbar->setIconSize(QSize(16, 16));
@@ -84,8 +84,8 @@ ToolStrip::ToolStrip(QWidget* parent)
     box->setGeometry(Twips::rect(120, 40, 6255, 340));
 
     QList<QToolBar*> toolbars;
-    for (const ToolbarSpec& spec : Toolbars)
-        toolbars.append(makeToolbar(box, spec));
+    for (const ToolbarSpec& row : Toolbars)
+        toolbars.append(makeToolbar(box, row));
     for (const ShapeSpec& line : SeparatorLines)
         Controls::makeShape(box, line);
 

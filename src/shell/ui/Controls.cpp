@@ -31,65 +31,65 @@ void setBackground(QWidget* container, const QColor& background)
     container->setAutoFillBackground(true);
 }
 
-QLabel* makeLabel(QWidget* parent, const LabelSpec& spec)
+QLabel* makeLabel(QWidget* parent, const LabelSpec& row)
 {
-    QLabel* label = spec.clickable ? new ClickableLabel(parent) : new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(spec.objectName));
-    label->setText(spec.text.toString());
-    label->setFont(spec.font.font());
-    label->setAlignment(spec.alignment);
-    label->setGeometry(spec.place);
-    setColours(label, spec.colour, spec.background);
-    if (spec.bordered)
+    QLabel* label = row.clickable ? new ClickableLabel(parent) : new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(row.objectName));
+    label->setText(row.text.toString());
+    label->setFont(row.font.font());
+    label->setAlignment(row.alignment);
+    label->setGeometry(row.place);
+    setColours(label, row.colour, row.background);
+    if (row.bordered)
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    if (!spec.description.isEmpty())
-        label->setAccessibleDescription(spec.description.toString());
+    if (!row.description.isEmpty())
+        label->setAccessibleDescription(row.description.toString());
     return label;
 }
 
-QLabel* makePicture(QWidget* parent, const PictureSpec& spec)
+QLabel* makePicture(QWidget* parent, const PictureSpec& row)
 {
-    QLabel* picture = spec.clickable ? new ClickableLabel(parent) : new QLabel(parent);
-    picture->setObjectName(QString::fromLatin1(spec.objectName));
-    picture->setGeometry(spec.place);
-    picture->setPixmap(Artwork::pixmap(spec.artwork, spec.place.size()));
-    picture->setAccessibleName(spec.accessibleName.toString());
-    if (spec.clickable)
+    QLabel* picture = row.clickable ? new ClickableLabel(parent) : new QLabel(parent);
+    picture->setObjectName(QString::fromLatin1(row.objectName));
+    picture->setGeometry(row.place);
+    picture->setPixmap(Artwork::pixmap(row.artwork, row.place.size()));
+    picture->setAccessibleName(row.accessibleName.toString());
+    if (row.clickable)
         picture->setCursor(Qt::PointingHandCursor);
     return picture;
 }
 
-ShapeWidget* makeShape(QWidget* parent, const ShapeSpec& spec)
+ShapeWidget* makeShape(QWidget* parent, const ShapeSpec& row)
 {
     auto* shape =
-        new ShapeWidget(spec.ellipse ? ShapeWidget::Form::Ellipse : ShapeWidget::Form::Rectangle,
-                        spec.fill, spec.border, parent);
-    shape->setObjectName(QString::fromLatin1(spec.objectName));
-    shape->setGeometry(spec.place);
+        new ShapeWidget(row.ellipse ? ShapeWidget::Form::Ellipse : ShapeWidget::Form::Rectangle,
+                        row.fill, row.border, parent);
+    shape->setObjectName(QString::fromLatin1(row.objectName));
+    shape->setGeometry(row.place);
     return shape;
 }
 
-QListWidget* makeList(QWidget* parent, const ListSpec& spec)
+QListWidget* makeList(QWidget* parent, const ListSpec& row)
 {
     auto* list = new QListWidget(parent);
-    list->setObjectName(QString::fromLatin1(spec.objectName));
-    list->setAccessibleName(spec.accessibleName.toString());
-    list->setGeometry(spec.place);
+    list->setObjectName(QString::fromLatin1(row.objectName));
+    list->setAccessibleName(row.accessibleName.toString());
+    list->setGeometry(row.place);
     list->setFont(Fonts::Arial.font());
     list->setUniformItemSizes(true);
     // Entries carry trailing blanks up to the field width; they must not make the list
     // scroll sideways.
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setColours(list, spec.text, spec.background);
+    setColours(list, row.text, row.background);
     return list;
 }
 
-QLineEdit* makeTextBox(QWidget* parent, const TextBoxSpec& spec)
+QLineEdit* makeTextBox(QWidget* parent, const TextBoxSpec& row)
 {
     auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(spec.objectName));
-    box->setGeometry(spec.place);
-    box->setFont(spec.font.font());
+    box->setObjectName(QString::fromLatin1(row.objectName));
+    box->setGeometry(row.place);
+    box->setFont(row.font.font());
     return box;
 }
 

@@ -78,11 +78,11 @@ namespace Controls {
 void makeAll(QWidget* parent, const LayoutTables& tables);
 
 // Clickable rows make a ClickableLabel.
-QLabel* makeLabel(QWidget* parent, const LabelSpec& spec);
-QLabel* makePicture(QWidget* parent, const PictureSpec& spec);
-ShapeWidget* makeShape(QWidget* parent, const ShapeSpec& spec);
-QListWidget* makeList(QWidget* parent, const ListSpec& spec);
-QLineEdit* makeTextBox(QWidget* parent, const TextBoxSpec& spec);
+QLabel* makeLabel(QWidget* parent, const LabelSpec& row);
+QLabel* makePicture(QWidget* parent, const PictureSpec& row);
+ShapeWidget* makeShape(QWidget* parent, const ShapeSpec& row);
+QListWidget* makeList(QWidget* parent, const ListSpec& row);
+QLineEdit* makeTextBox(QWidget* parent, const TextBoxSpec& row);
 
 // A control's colours: text (and border) on an optional background.
 void setColours(QWidget* control, const QColor& text, std::optional<QColor> background);
