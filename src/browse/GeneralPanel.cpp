@@ -135,9 +135,9 @@ void GeneralPanel::buildList()
     m_list =
         Controls::makeList(this, {"lstGeneralEmoticons", u"Emoticons",
                                   Twips::rect(360, 1320, 3015, 1500), White, QColor(64, 64, 64)});
-    m_search =
+    QLineEdit* search =
         Controls::makeTextBox(this, {"txtGeneralSearch", Twips::rect(1200, 2880, 2055, 240)});
-    findChild<QLabel*>(QStringLiteral("lblGeneralSearch"))->setBuddy(m_search);
+    findChild<QLabel*>(QStringLiteral("lblGeneralSearch"))->setBuddy(search);
 }
 
 void GeneralPanel::buildCategoryRow()
@@ -178,11 +178,6 @@ void GeneralPanel::buildPreview()
     size->setRange(0, 2);
     size->setPageStep(1);
     size->setValue(1);
-}
-
-QString GeneralPanel::selectedEmoticon() const
-{
-    return m_emoticon->text();
 }
 
 void GeneralPanel::clearPreview()

@@ -22,9 +22,6 @@ public:
     QListWidget* lstGeneralEmoticons() const { return m_list; }
     QLabel* lblGeneralEmoticonsNum() const { return m_count; }
 
-    // The selected emoticon's text, "" when none.
-    QString selectedEmoticon() const;
-
 public slots:
     // Forgets the selected emoticon: empty preview, empty text.
     void clearPreview();
@@ -35,7 +32,6 @@ private:
     void buildPreview();
 
     QListWidget* m_list = nullptr;
-    QLineEdit* m_search = nullptr;
     QComboBox* m_category = nullptr;
     QLabel* m_count = nullptr;
     PreviewArea* m_preview = nullptr;

@@ -14,9 +14,6 @@ public:
     // Empties the box.
     void clear();
 
-    // What the box shows now.
-    const QPixmap& canvas() const { return m_canvas; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

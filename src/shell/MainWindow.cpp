@@ -72,9 +72,10 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
             Toolbar2_ButtonClick(index);
     });
 
-    m_confirmationTimer = new QTimer(this);
-    m_confirmationTimer->setObjectName(QStringLiteral("tmrTimer"));
-    m_confirmationTimer->setInterval(1500);
+    // Hides the confirmations of copies and own-list changes.
+    auto* confirmationTimer = new QTimer(this);
+    confirmationTimer->setObjectName(QStringLiteral("tmrTimer"));
+    confirmationTimer->setInterval(1500);
 
     buildPanels(clientArea);
     connectMenu();

@@ -22,7 +22,6 @@ class CategorySelector;
 class GeneralPanel;
 class OwnListPanel;
 class QFrame;
-class QTimer;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -52,5 +51,4 @@ private:
     GeneralPanel* m_general = nullptr;
     OwnListPanel* m_ownList = nullptr;
     CategorySelector* m_categories = nullptr;
-    QTimer* m_confirmationTimer = nullptr;
 };
