@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QFrame>
+#include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
 #include <QTimer>
@@ -54,8 +55,10 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quillane Emoticon"));
-    QIcon icon = Artwork::icon(u"program-icon");
-    icon.addPixmap(Artwork::pixmap(u"toolbar-program", QSize(16, 16)));
+    // The small picture of the toolbar set stands in for the program icon at 16 pixels.
+    QIcon icon(Artwork::pixmap(u"toolbar-program", QSize(16, 16)));
+    for (const int side : {32, 48})
+        icon.addPixmap(Artwork::pixmap(u"program-icon", QSize(side, side)));
     setWindowIcon(icon);
 
     auto* clientArea = new QWidget(this);

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QIcon>
 #include <QLayout>
 #include <QPainter>
 #include <QStyleOption>
@@ -91,8 +92,8 @@ ToolStrip::ToolStrip(QWidget* parent)
 
     for (const ButtonSpec& button : Buttons) {
         QToolBar* toolbar = toolbars[button.toolbar - 1];
-        QAction* action =
-            toolbar->addAction(Artwork::icon(button.picture), button.tooltip.toString());
+        QAction* action = toolbar->addAction(QIcon(Artwork::pixmap(button.picture, QSize(16, 16))),
+                                             button.tooltip.toString());
         const int index = int(toolbar->actions().size());
         toolbar->widgetForAction(action)->setFixedSize(ButtonSize);
         connect(action, &QAction::triggered, this, [this, toolbarNumber = button.toolbar, index] {

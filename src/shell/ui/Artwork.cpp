@@ -18,12 +18,4 @@ QPixmap pixmap(QStringView name, QSize size)
     return picture;
 }
 
-QIcon icon(QStringView name)
-{
-    QIcon icon;
-    for (const int side : {16, 24, 32, 48})
-        icon.addPixmap(pixmap(name, QSize(side, side)));
-    return icon;
-}
-
 } // namespace Artwork

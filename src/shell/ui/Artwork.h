@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QIcon>
 #include <QPixmap>
 #include <QSize>
 #include <QStringView>
@@ -10,8 +9,5 @@ namespace Artwork {
 
 // name is the picture's file name without ".svg".
 QPixmap pixmap(QStringView name, QSize size);
-
-// The picture at the usual icon sizes.
-QIcon icon(QStringView name);
 
 } // namespace Artwork
