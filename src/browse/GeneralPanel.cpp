@@ -1,5 +1,6 @@
 #include "GeneralPanel.h"
 
+#include "CategorySelector.h"
 #include "Controls.h"
 #include "PreviewArea.h"
 #include "ShapeWidget.h"
@@ -106,7 +107,7 @@ void hideChild(QWidget* parent, const char* objectName)
 
 } // namespace
 
-GeneralPanel::GeneralPanel(QWidget* parent)
+GeneralPanel::GeneralPanel(CatalogueStore& store, QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("picGeneralBackground"));
@@ -128,6 +129,9 @@ GeneralPanel::GeneralPanel(QWidget* parent)
 
     hideChild(this, "lblGeneralCopied");
     hideChild(this, "imgGeneralCopied");
+
+    m_categories = new CategorySelector(store, m_category, m_list, m_count, this);
+    connect(m_categories, &CategorySelector::categoryChosen, this, &GeneralPanel::clearPreview);
 }
 
 void GeneralPanel::buildList()

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class CatalogueStore;
+class CategorySelector;
 class PreviewArea;
 class QComboBox;
 class QLabel;
@@ -16,11 +18,9 @@ class GeneralPanel : public QWidget {
     Q_OBJECT
 
 public:
-    explicit GeneralPanel(QWidget* parent);
+    GeneralPanel(CatalogueStore& store, QWidget* parent);
 
-    QComboBox* cboGeneralCategory() const { return m_category; }
-    QListWidget* lstGeneralEmoticons() const { return m_list; }
-    QLabel* lblGeneralEmoticonsNum() const { return m_count; }
+    CategorySelector* categories() const { return m_categories; }
 
 public slots:
     // Forgets the selected emoticon: empty preview, empty text.
@@ -36,4 +36,5 @@ private:
     QLabel* m_count = nullptr;
     PreviewArea* m_preview = nullptr;
     QLabel* m_emoticon = nullptr;
+    CategorySelector* m_categories = nullptr;
 };

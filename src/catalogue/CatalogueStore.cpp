@@ -32,6 +32,11 @@ CatalogueStore::CatalogueStore(const QString& programFolder)
 {
 }
 
+ListSource CatalogueStore::sourceOf(const Category& category) const
+{
+    return {category.layout, pathOf(category.fileName)};
+}
+
 QStringList CatalogueStore::ReadCategoryEntries(const QString& path)
 {
     QStringList entries;

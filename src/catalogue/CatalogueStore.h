@@ -2,6 +2,7 @@
 
 #include "EmoticonRecord.h"
 #include "FileChannel.h"
+#include "ListSource.h"
 
 #include <QAnyStringView>
 #include <QString>
@@ -20,6 +21,9 @@ public:
     QString pathOf(QAnyStringView fileName) const { return m_dataFolder + fileName.toString(); }
 
     FileChannel& channel() { return m_channel; }
+
+    // The file a category's list is read from.
+    ListSource sourceOf(const Category& category) const;
 
     // One 35-character entry per record of a category file, in record order (see
     // CategoryListEntry). A missing or short file has none.

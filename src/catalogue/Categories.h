@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringView>
+#include <algorithm>
 #include <array>
 
 // The entries of the category selector, in the order it lists them.
@@ -25,3 +26,10 @@ inline constexpr std::array<Category, 7> Categories = {{
 
 // The entry the window opens on: the whole catalogue.
 inline constexpr QStringView WholeCatalogueEntry = u"TODOS";
+
+// The category whose selector entry reads exactly entryText; none for any other text.
+inline const Category* categoryWithEntry(QStringView entryText)
+{
+    const auto found = std::ranges::find(Categories, entryText, &Category::entryText);
+    return found == Categories.end() ? nullptr : &*found;
+}

@@ -83,12 +83,7 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
     buildPanels(clientArea);
     connectMenu();
 
-    m_categories = new CategorySelector(m_store, m_general->cboGeneralCategory(),
-                                        m_general->lstGeneralEmoticons(),
-                                        m_general->lblGeneralEmoticonsNum(), this);
-    connect(m_categories, &CategorySelector::categoryChosen, m_general,
-            &GeneralPanel::clearPreview);
-    m_categories->choose(WholeCatalogueEntry);
+    m_general->categories()->choose(WholeCatalogueEntry);
 }
 
 void MainWindow::buildPanels(QWidget* clientArea)
@@ -103,7 +98,7 @@ void MainWindow::buildPanels(QWidget* clientArea)
 
         QWidget* box = nullptr;
         if (row.panel == Panel::General) {
-            box = m_general = new GeneralPanel(panelFrame);
+            box = m_general = new GeneralPanel(m_store, panelFrame);
         } else if (row.panel == Panel::Config) {
             box = m_ownList = new OwnListPanel(m_store, panelFrame);
         } else {

@@ -18,7 +18,6 @@
 #include <QMainWindow>
 #include <array>
 
-class CategorySelector;
 class GeneralPanel;
 class OwnListPanel;
 class QFrame;
@@ -50,5 +49,4 @@ private:
     std::array<QFrame*, 5> m_frames{};
     GeneralPanel* m_general = nullptr;
     OwnListPanel* m_ownList = nullptr;
-    CategorySelector* m_categories = nullptr;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Categories.h"
+#include "ListSource.h"
 
 #include <QObject>
 #include <QString>
@@ -22,7 +22,10 @@ public:
                      QObject* parent = nullptr);
 
     // The file the list was last loaded from; the whole catalogue before the first load.
-    const QString& CurrentCategoryFile() const { return m_currentCategoryFile; }
+    const QString& CurrentCategoryFile() const { return m_source.path; }
+
+    // The file and layout of the records behind the list's entries.
+    const ListSource& source() const { return m_source; }
 
     // Whether the list shows the own list, whose records lie in the own-list layout.
     bool showsOwnList() const;
@@ -39,6 +42,8 @@ signals:
     void categoryChosen();
 
 private:
+    // The loader of every entry (All, ANIMALS, ... CUSTOM): they differ only in the file
+    // they point the list at, and its layout.
     void load(const Category& category);
     void EmoticonInList();
     void CUSTOM();
@@ -48,5 +53,5 @@ private:
     QComboBox* m_selector;
     QListWidget* m_list;
     QLabel* m_count;
-    QString m_currentCategoryFile;
+    ListSource m_source;
 };

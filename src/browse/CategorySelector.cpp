@@ -6,17 +6,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
-#include <algorithm>
-
-namespace {
-
-const Category* categoryWithEntry(QStringView entryText)
-{
-    const auto found = std::ranges::find(Categories, entryText, &Category::entryText);
-    return found == Categories.end() ? nullptr : &*found;
-}
-
-} // namespace
 
 CategorySelector::CategorySelector(CatalogueStore& store, QComboBox* cboGeneralCategory,
                                    QListWidget* lstGeneralEmoticons, QLabel* lblGeneralEmoticonsNum,
@@ -26,7 +15,7 @@ CategorySelector::CategorySelector(CatalogueStore& store, QComboBox* cboGeneralC
     , m_selector(cboGeneralCategory)
     , m_list(lstGeneralEmoticons)
     , m_count(lblGeneralEmoticonsNum)
-    , m_currentCategoryFile(store.pathOf(DataFileNames::WholeCatalogue))
+    , m_source{Category::Layout::CategoryFile, store.pathOf(DataFileNames::WholeCatalogue)}
 {
     for (const Category& category : Categories)
         m_selector->addItem(category.entryText.toString());
@@ -55,8 +44,8 @@ void CategorySelector::cboGeneralCategory_Click()
 
 void CategorySelector::load(const Category& category)
 {
-    m_currentCategoryFile = m_store.pathOf(category.fileName);
-    if (category.layout == Category::Layout::OwnList)
+    m_source = m_store.sourceOf(category);
+    if (m_source.layout == Category::Layout::OwnList)
         CUSTOM();
     else
         EmoticonInList();
@@ -64,7 +53,7 @@ void CategorySelector::load(const Category& category)
 
 void CategorySelector::EmoticonInList()
 {
-    showList(m_store.ReadCategoryEntries(m_currentCategoryFile));
+    showList(m_store.ReadCategoryEntries(m_source.path));
 }
 
 void CategorySelector::CUSTOM()
