@@ -2,14 +2,14 @@
 
 #include "CatalogueStore.h"
 #include "DataFileNames.h"
+#include "EmoticonList.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QListWidget>
 
 CategorySelector::CategorySelector(CatalogueStore& store, QComboBox* cboGeneralCategory,
-                                   QListWidget* lstGeneralEmoticons, QLabel* lblGeneralEmoticonsNum,
-                                   QObject* parent)
+                                   EmoticonList* lstGeneralEmoticons,
+                                   QLabel* lblGeneralEmoticonsNum, QObject* parent)
     : QObject(parent)
     , m_store(store)
     , m_selector(cboGeneralCategory)
@@ -63,7 +63,6 @@ void CategorySelector::CUSTOM()
 
 void CategorySelector::showList(const QStringList& entries)
 {
-    m_list->clear();
-    m_list->addItems(entries);
+    m_list->setEntries(entries);
     m_count->setText(QString::number(m_list->count()));
 }

@@ -8,7 +8,7 @@
 class CatalogueStore;
 class QComboBox;
 class QLabel;
-class QListWidget;
+class EmoticonList;
 
 // The category selector of the browse panel: fills the emoticon list from the chosen
 // category's file, one entry per record in file order, and shows how many it holds.
@@ -18,7 +18,7 @@ class CategorySelector : public QObject {
 
 public:
     CategorySelector(CatalogueStore& store, QComboBox* cboGeneralCategory,
-                     QListWidget* lstGeneralEmoticons, QLabel* lblGeneralEmoticonsNum,
+                     EmoticonList* lstGeneralEmoticons, QLabel* lblGeneralEmoticonsNum,
                      QObject* parent = nullptr);
 
     // The file the list was last loaded from; the whole catalogue before the first load.
@@ -51,7 +51,7 @@ private:
 
     CatalogueStore& m_store;
     QComboBox* m_selector;
-    QListWidget* m_list;
+    EmoticonList* m_list;
     QLabel* m_count;
     ListSource m_source;
 };

@@ -1,7 +1,9 @@
 #include "GeneralPanel.h"
 
 #include "CategorySelector.h"
+#include "ConfirmationTimer.h"
 #include "Controls.h"
+#include "EmoticonList.h"
 #include "PreviewArea.h"
 #include "ShapeWidget.h"
 #include "Twips.h"
@@ -9,7 +11,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QScrollBar>
 
 namespace {
@@ -100,15 +101,17 @@ const PictureSpec Pictures[] = {
     {"imgGeneralCopied", u"copied", Twips::rect(480, 4140, 480, 480)},
 };
 
-void hideChild(QWidget* parent, const char* objectName)
+QWidget* child(QWidget* parent, const char* objectName)
 {
-    parent->findChild<QWidget*>(QString::fromLatin1(objectName))->hide();
+    return parent->findChild<QWidget*>(QString::fromLatin1(objectName));
 }
 
 } // namespace
 
-GeneralPanel::GeneralPanel(CatalogueStore& store, QWidget* parent)
+GeneralPanel::GeneralPanel(CatalogueStore& store, Desktop& desktop,
+                           ConfirmationTimer& confirmationTimer, QWidget* parent)
     : QWidget(parent)
+    , m_desktop(desktop)
 {
     setObjectName(QStringLiteral("picGeneralBackground"));
     Controls::setBackground(this, QColor(0, 0, 0));
@@ -127,8 +130,8 @@ GeneralPanel::GeneralPanel(CatalogueStore& store, QWidget* parent)
     buildCategoryRow();
     buildPreview();
 
-    hideChild(this, "lblGeneralCopied");
-    hideChild(this, "imgGeneralCopied");
+    confirmationTimer.addConfirmation(child(this, "imgGeneralCopied"));
+    confirmationTimer.addConfirmation(child(this, "lblGeneralCopied"));
 
     m_categories = new CategorySelector(store, m_category, m_list, m_count, this);
     connect(m_categories, &CategorySelector::categoryChosen, this, &GeneralPanel::clearPreview);

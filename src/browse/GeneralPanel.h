@@ -3,12 +3,14 @@
 #include <QWidget>
 
 class CatalogueStore;
+class ConfirmationTimer;
+class Desktop;
 class CategorySelector;
 class PreviewArea;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class EmoticonList;
 class QScrollBar;
 
 // The browse panel's box (picGeneralBackground): the emoticon list with its search box and
@@ -18,7 +20,8 @@ class GeneralPanel : public QWidget {
     Q_OBJECT
 
 public:
-    GeneralPanel(CatalogueStore& store, QWidget* parent);
+    GeneralPanel(CatalogueStore& store, Desktop& desktop, ConfirmationTimer& confirmationTimer,
+                 QWidget* parent);
 
     CategorySelector* categories() const { return m_categories; }
 
@@ -31,7 +34,8 @@ private:
     void buildCategoryRow();
     void buildPreview();
 
-    QListWidget* m_list = nullptr;
+    Desktop& m_desktop;
+    EmoticonList* m_list = nullptr;
     QComboBox* m_category = nullptr;
     QLabel* m_count = nullptr;
     PreviewArea* m_preview = nullptr;

@@ -3,13 +3,13 @@
 #include "CatalogueStore.h"
 #include "Controls.h"
 #include "DataFileNames.h"
+#include "EmoticonList.h"
 #include "EmoticonRecord.h"
 #include "ShapeWidget.h"
 #include "Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 
 namespace {
 
@@ -147,14 +147,14 @@ void OwnListPanel::prepare()
 {
     m_name->clear();
     m_representation->clear();
-    m_catalogue->clear();
-    m_catalogue->addItems(
+    m_catalogue->setEntries(
         m_store.ReadCategoryEntries(m_store.pathOf(DataFileNames::WholeCatalogue)));
 }
 
 void OwnListPanel::CustomListUpdate()
 {
-    m_ownList->clear();
-    for (const QString& name : m_store.ReadOwnListEntries())
-        m_ownList->addItem(TrimBlanks(name).toString());
+    QStringList names = m_store.ReadOwnListEntries();
+    for (QString& name : names)
+        name = TrimBlanks(name).toString();
+    m_ownList->setEntries(names);
 }

@@ -4,7 +4,7 @@
 
 class CatalogueStore;
 class QLineEdit;
-class QListWidget;
+class EmoticonList;
 
 // The own-list editor's box (picConfigBackground): the whole catalogue on the left, the
 // user's own list on the right, the add, remove and clear pictures between them, and the
@@ -28,8 +28,8 @@ private:
     void buildEntryBoxes();
 
     CatalogueStore& m_store;
-    QListWidget* m_catalogue = nullptr;
-    QListWidget* m_ownList = nullptr;
+    EmoticonList* m_catalogue = nullptr;
+    EmoticonList* m_ownList = nullptr;
     QLineEdit* m_search = nullptr;
     QLineEdit* m_name = nullptr;
     QLineEdit* m_representation = nullptr;

@@ -2,7 +2,10 @@
 
 #include "Artwork.h"
 #include "CategorySelector.h"
+#include "ClipboardCopy.h"
+#include "ConfirmationTimer.h"
 #include "Controls.h"
+#include "Desktop.h"
 #include "GeneralPanel.h"
 #include "OwnListPanel.h"
 #include "ToolStrip.h"
@@ -13,7 +16,6 @@
 #include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
-#include <QTimer>
 
 namespace {
 
@@ -46,15 +48,16 @@ const QSize ClientArea = Twips::size(7215, 5520);
 
 } // namespace
 
-MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
+MainWindow::MainWindow(const QString& dataFolder, Desktop& desktop, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_store(dataFolder)
+    , m_desktop(desktop)
     , m_menu(menuBar())
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Quillane Emoticon"));
+    setWindowTitle(ApplicationTitle.toString());
     // The small picture of the toolbar set stands in for the program icon at 16 pixels.
     QIcon icon(Artwork::pixmap(u"toolbar-program", QSize(16, 16)));
     for (const int side : {32, 48})
@@ -75,11 +78,7 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
             Toolbar2_ButtonClick(index);
     });
 
-    // Hides the confirmations of copies and own-list changes.
-    auto* confirmationTimer = new QTimer(this);
-    confirmationTimer->setObjectName(QStringLiteral("tmrTimer"));
-    confirmationTimer->setInterval(1500);
-
+    m_confirmationTimer = new ConfirmationTimer(this);
     buildPanels(clientArea);
     connectMenu();
 
@@ -98,7 +97,8 @@ void MainWindow::buildPanels(QWidget* clientArea)
 
         QWidget* box = nullptr;
         if (row.panel == Panel::General) {
-            box = m_general = new GeneralPanel(m_store, panelFrame);
+            box = m_general =
+                new GeneralPanel(m_store, m_desktop, *m_confirmationTimer, panelFrame);
         } else if (row.panel == Panel::Config) {
             box = m_ownList = new OwnListPanel(m_store, panelFrame);
         } else {
@@ -152,4 +152,9 @@ void MainWindow::Toolbar2_ButtonClick(int index)
     if (index >= 1 && index <= int(Messengers.size()))
         frame(Messengers[index - 1])->setVisible(true);
     m_ownList->CustomListUpdate();
+}
+
+void MainWindow::CopyEmoticon()
+{
+    ClipboardCopy(m_desktop, *m_confirmationTimer).copy(CurrentEmoticon, {});
 }

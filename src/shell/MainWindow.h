@@ -18,6 +18,8 @@
 #include <QMainWindow>
 #include <array>
 
+class ConfirmationTimer;
+class Desktop;
 class GeneralPanel;
 class OwnListPanel;
 class QFrame;
@@ -28,11 +30,16 @@ class MainWindow : public QMainWindow {
 public:
     enum class Panel { General, Config, AOL, MSN, Yahoo };
 
-    // dataFolder is the folder of the program, which holds the data files.
-    explicit MainWindow(const QString& dataFolder, QWidget* parent = nullptr);
+    // dataFolder is the folder of the program, which holds the data files; desktop gives
+    // the beep and the message boxes.
+    MainWindow(const QString& dataFolder, Desktop& desktop, QWidget* parent = nullptr);
 
     // Hides every panel.
     void VisibleFalse();
+
+    // The messenger code that CopyEmoticon puts on the clipboard.
+    QString CurrentEmoticon;
+    void CopyEmoticon();
 
 public slots:
     void Toolbar1_ButtonClick(int index);
@@ -45,6 +52,8 @@ private:
     QFrame* frame(Panel panel) const { return m_frames[static_cast<std::size_t>(panel)]; }
 
     CatalogueStore m_store;
+    Desktop& m_desktop;
+    ConfirmationTimer* m_confirmationTimer = nullptr;
     MainMenu m_menu;
     std::array<QFrame*, 5> m_frames{};
     GeneralPanel* m_general = nullptr;

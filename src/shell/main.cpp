@@ -1,3 +1,4 @@
+#include "Desktop.h"
 #include "MainWindow.h"
 
 #include <QApplication>
@@ -7,11 +8,12 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillane Emoticon"));
+    QApplication::setApplicationName(ApplicationTitle.toString());
     // One look on every desktop: the layout is drawn to the pixel.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
-    MainWindow window(QCoreApplication::applicationDirPath());
+    SystemDesktop desktop;
+    MainWindow window(QCoreApplication::applicationDirPath(), desktop);
     window.adjustSize();
     window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();

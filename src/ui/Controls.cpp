@@ -2,11 +2,11 @@
 
 #include "Artwork.h"
 #include "ClickableLabel.h"
+#include "EmoticonList.h"
 #include "ShapeWidget.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 
 namespace Controls {
 
@@ -69,17 +69,13 @@ ShapeWidget* makeShape(QWidget* parent, const ShapeSpec& row)
     return shape;
 }
 
-QListWidget* makeList(QWidget* parent, const ListSpec& row)
+EmoticonList* makeList(QWidget* parent, const ListSpec& row)
 {
-    auto* list = new QListWidget(parent);
+    auto* list = new EmoticonList(parent);
     list->setObjectName(QString::fromLatin1(row.objectName));
     list->setAccessibleName(row.accessibleName.toString());
     list->setGeometry(row.place);
     list->setFont(Fonts::Arial.font());
-    list->setUniformItemSizes(true);
-    // Entries carry trailing blanks up to the field width; they must not make the list
-    // scroll sideways.
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setColours(list, row.text, row.background);
     return list;
 }

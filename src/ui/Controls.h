@@ -8,9 +8,9 @@
 #include <optional>
 #include <span>
 
+class EmoticonList;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QWidget;
 class ShapeWidget;
 
@@ -81,7 +81,7 @@ void makeAll(QWidget* parent, const LayoutTables& tables);
 QLabel* makeLabel(QWidget* parent, const LabelSpec& row);
 QLabel* makePicture(QWidget* parent, const PictureSpec& row);
 ShapeWidget* makeShape(QWidget* parent, const ShapeSpec& row);
-QListWidget* makeList(QWidget* parent, const ListSpec& row);
+EmoticonList* makeList(QWidget* parent, const ListSpec& row);
 QLineEdit* makeTextBox(QWidget* parent, const TextBoxSpec& row);
 
 // A control's colours: text (and border) on an optional background.

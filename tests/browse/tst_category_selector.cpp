@@ -1,10 +1,10 @@
 #include "CatalogueStore.h"
 #include "CategorySelector.h"
 #include "DataFileBuilder.h"
+#include "EmoticonList.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,7 +36,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<CatalogueStore> m_store;
     std::unique_ptr<QComboBox> m_combo;
-    std::unique_ptr<QListWidget> m_list;
+    std::unique_ptr<EmoticonList> m_list;
     std::unique_ptr<QLabel> m_count;
     std::unique_ptr<CategorySelector> m_selector;
 };
@@ -61,7 +61,7 @@ void TestCategorySelector::makeSelector()
 {
     m_store = std::make_unique<CatalogueStore>(m_folder->path());
     m_combo = std::make_unique<QComboBox>();
-    m_list = std::make_unique<QListWidget>();
+    m_list = std::make_unique<EmoticonList>();
     m_count = std::make_unique<QLabel>();
     m_selector =
         std::make_unique<CategorySelector>(*m_store, m_combo.get(), m_list.get(), m_count.get());
@@ -117,9 +117,9 @@ void TestCategorySelector::userChoiceLoadsTheList()
     QCOMPARE(m_list->count(), 2);
     QCOMPARE(m_count->text(), u"2"_s);
 
-    m_list->setCurrentRow(1);
+    m_list->selectRow(1);
     emit m_combo->activated(1); // picking the same entry again reloads it
-    QCOMPARE(m_list->currentRow(), -1);
+    QCOMPARE(m_list->selectedRow(), -1);
 }
 
 void TestCategorySelector::choosingForgetsTheSelectionBeforeLoading()
@@ -141,7 +141,7 @@ void TestCategorySelector::countIncludesNamesWithoutTerminator()
     m_selector->choose(u"OBJETOS");
     QCOMPARE(m_list->count(), 3);
     QCOMPARE(m_count->text(), u"3"_s);
-    QCOMPARE(m_list->item(1)->text(), u"  Sem terminador"_s.leftJustified(35));
+    QCOMPARE(m_list->entry(1), u"  Sem terminador"_s.leftJustified(35));
 }
 
 void TestCategorySelector::ownListIsListedAsStored()
@@ -150,8 +150,8 @@ void TestCategorySelector::ownListIsListedAsStored()
                                                                     {u"Amoræ"_s, u"<3"_s}})));
     m_selector->choose(u"LISTA PRÓPRIA");
     QCOMPARE(m_list->count(), 2);
-    QCOMPARE(m_list->item(0)->text(), u"  Meu gato"_s.leftJustified(35));
-    QCOMPARE(m_list->item(1)->text(), u"Amoræ"_s.leftJustified(35));
+    QCOMPARE(m_list->entry(0), u"  Meu gato"_s.leftJustified(35));
+    QCOMPARE(m_list->entry(1), u"Amoræ"_s.leftJustified(35));
 }
 
 void TestCategorySelector::missingFilesGiveEmptyLists_data()

@@ -1,12 +1,13 @@
 #include "DataFileBuilder.h"
+#include "EmoticonList.h"
 #include "MainWindow.h"
+#include "RecordingDesktop.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -49,6 +50,7 @@ private:
     void appendOwnListRecord(const QString& name);
 
     std::unique_ptr<QTemporaryDir> m_folder;
+    RecordingDesktop m_desktop;
     std::unique_ptr<MainWindow> m_window;
 };
 
@@ -60,7 +62,7 @@ void TestMainWindow::init()
     QVERIFY(
         Build::write(m_folder->filePath(u"custom.bra"_s),
                      Build::ownListFile({{u" Meu gato "_s, u"=^.^="_s}, {u"Sol"_s, u"\\o/"_s}})));
-    m_window = std::make_unique<MainWindow>(m_folder->path());
+    m_window = std::make_unique<MainWindow>(m_folder->path(), m_desktop);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }
@@ -100,7 +102,7 @@ void TestMainWindow::opensOnTheBrowsePanelWithTheWholeCatalogue()
     QCOMPARE(m_window->windowTitle(), u"Quillane Emoticon"_s);
     QCOMPARE(visibleFrames(), QStringList{u"fraGeneral"_s});
     QCOMPARE(find<QComboBox>(u"cboGeneralCategory"_s)->currentText(), u"TODOS"_s);
-    QCOMPARE(find<QListWidget>(u"lstGeneralEmoticons"_s)->count(), 9);
+    QCOMPARE(find<EmoticonList>(u"lstGeneralEmoticons"_s)->count(), 9);
     QCOMPARE(find<QLabel>(u"lblGeneralEmoticonsNum"_s)->text(), u"9"_s);
     QVERIFY(!find<QLabel>(u"lblGeneralCopied"_s)->isVisibleTo(m_window.get()));
 }
@@ -165,11 +167,11 @@ void TestMainWindow::ownListButtonPreparesTheEditor()
     clickToolbarButton(u"Toolbar1"_s, 2);
 
     QCOMPARE(visibleFrames(), QStringList{u"fraConfig"_s});
-    QCOMPARE(find<QListWidget>(u"lstOwnListEmoticons"_s)->count(), 9);
-    QListWidget* ownList = find<QListWidget>(u"lstOwnListCustom"_s);
+    QCOMPARE(find<EmoticonList>(u"lstOwnListEmoticons"_s)->count(), 9);
+    EmoticonList* ownList = find<EmoticonList>(u"lstOwnListCustom"_s);
     QCOMPARE(ownList->count(), 2);
-    QCOMPARE(ownList->item(0)->text(), u"Meu gato"_s);
-    QCOMPARE(ownList->currentRow(), -1);
+    QCOMPARE(ownList->entry(0), u"Meu gato"_s);
+    QCOMPARE(ownList->selectedRow(), -1);
     QVERIFY(find<QLineEdit>(u"txtOwnListEmoticonName"_s)->text().isEmpty());
     QVERIFY(find<QLineEdit>(u"txtOwnListRepresentation"_s)->text().isEmpty());
 }
@@ -177,15 +179,15 @@ void TestMainWindow::ownListButtonPreparesTheEditor()
 void TestMainWindow::ownListMenuEntryRefreshesNothing()
 {
     find<QAction>(u"mnuConfig"_s)->trigger();
-    QCOMPARE(find<QListWidget>(u"lstOwnListEmoticons"_s)->count(), 0);
-    QCOMPARE(find<QListWidget>(u"lstOwnListCustom"_s)->count(), 0);
+    QCOMPARE(find<EmoticonList>(u"lstOwnListEmoticons"_s)->count(), 0);
+    QCOMPARE(find<EmoticonList>(u"lstOwnListCustom"_s)->count(), 0);
 
     clickToolbarButton(u"Toolbar1"_s, 2);
     find<QLineEdit>(u"txtOwnListEmoticonName"_s)->setText(u"rascunho"_s);
     appendOwnListRecord(u"Novo"_s);
     find<QAction>(u"mnuGeneral"_s)->trigger();
     find<QAction>(u"mnuConfig"_s)->trigger();
-    QCOMPARE(find<QListWidget>(u"lstOwnListCustom"_s)->count(), 2);
+    QCOMPARE(find<EmoticonList>(u"lstOwnListCustom"_s)->count(), 2);
     QCOMPARE(find<QLineEdit>(u"txtOwnListEmoticonName"_s)->text(), u"rascunho"_s);
 }
 
@@ -194,8 +196,8 @@ void TestMainWindow::messengerButtonsRebuildTheOwnList()
     appendOwnListRecord(u"Novo"_s);
     clickToolbarButton(u"Toolbar2"_s, 2);
     QCOMPARE(visibleFrames(), QStringList{u"fraMSN"_s});
-    QCOMPARE(find<QListWidget>(u"lstOwnListCustom"_s)->count(), 3);
-    QCOMPARE(find<QListWidget>(u"lstOwnListEmoticons"_s)->count(), 0);
+    QCOMPARE(find<EmoticonList>(u"lstOwnListCustom"_s)->count(), 3);
+    QCOMPARE(find<EmoticonList>(u"lstOwnListEmoticons"_s)->count(), 0);
 }
 
 void TestMainWindow::linkButtonsLeaveThePanel()

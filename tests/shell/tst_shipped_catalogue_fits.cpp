@@ -1,13 +1,13 @@
 #include "Categories.h"
-#include "EmoticonRecord.h"
+#include "EmoticonList.h"
 #include "MainWindow.h"
+#include "RecordingDesktop.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
-#include <QScrollBar>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,7 +15,7 @@
 
 using namespace Qt::StringLiterals;
 
-// Every name of the shipped catalogue shows whole in the lists that show it: the browse list
+// Every entry of the shipped catalogue shows whole in the lists that show it: the browse list
 // for each category, and the own-list editor's list of the whole catalogue.
 class TestShippedCatalogueFits : public QObject {
     Q_OBJECT
@@ -27,10 +27,11 @@ private slots:
     void namesFitTheOwnListEditor();
 
 private:
-    // The names wider than the list's text area; all the list's entries when it is empty.
-    static QStringList namesCut(const QListWidget* list);
+    // The entries the list does not show whole; all of them when the list is empty.
+    static QStringList entriesCut(const EmoticonList* list);
 
     QTemporaryDir m_folder;
+    RecordingDesktop m_desktop;
     std::unique_ptr<MainWindow> m_window;
 };
 
@@ -40,26 +41,36 @@ void TestShippedCatalogueFits::initTestCase()
     const QDir shipped(QStringLiteral(QUILLANE_SHIPPED_CATALOGUE));
     for (const QString& file : shipped.entryList({u"*.bra"_s}, QDir::Files))
         QVERIFY(QFile::copy(shipped.filePath(file), m_folder.filePath(file)));
-    m_window = std::make_unique<MainWindow>(m_folder.path());
+    m_window = std::make_unique<MainWindow>(m_folder.path(), m_desktop);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
 
-QStringList TestShippedCatalogueFits::namesCut(const QListWidget* list)
+QStringList TestShippedCatalogueFits::entriesCut(const EmoticonList* list)
 {
     if (list->count() == 0)
         return {u"(empty list)"_s};
-    // The list's inside, less the vertical scroll bar that a long list shows and the
-    // margins the style keeps around an entry's text.
+    // Each entry as the list draws it: the padded entry, in the list's font, fitted by the
+    // list's own elide mode into the viewport less the margins the style keeps around an
+    // entry's text. Shown whole means every character up to the last non-blank one is drawn,
+    // nothing in its place, and all of it inside that room.
+    QApplication::processEvents(); // the list lays its entries out, and shows its scroll bar
+    const QFontMetrics metrics = list->fontMetrics();
     const int textMargin =
         list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
-    const int room = list->width() - 2 * list->frameWidth() -
-                     list->verticalScrollBar()->sizeHint().width() - 2 * textMargin;
+    const int rowWidth = list->visualRect(list->model()->index(0, 0)).width();
+    const int room = std::min(rowWidth, list->viewport()->width()) - 2 * textMargin;
+    const auto ink = [](const QString& text) {
+        qsizetype end = text.size();
+        while (end > 0 && text[end - 1] == u' ')
+            --end;
+        return text.first(end);
+    };
     QStringList cut;
-    for (int i = 0; i < list->count(); ++i) {
-        const QString name = TrimBlanks(list->item(i)->text()).toString();
-        if (list->fontMetrics().horizontalAdvance(name) > room)
-            cut.append(name);
+    for (const QString& entry : list->entries()) {
+        const QString shown = ink(metrics.elidedText(entry, list->textElideMode(), room));
+        if (shown != ink(entry) || metrics.horizontalAdvance(shown) > room)
+            cut.append(entry);
     }
     return cut;
 }
@@ -79,14 +90,16 @@ void TestShippedCatalogueFits::namesFitTheBrowseList()
     auto* selector = m_window->findChild<QComboBox*>(u"cboGeneralCategory"_s);
     selector->setCurrentText(entry);
     emit selector->activated(selector->currentIndex());
-    QCOMPARE(namesCut(m_window->findChild<QListWidget*>(u"lstGeneralEmoticons"_s)), QStringList());
+    QCOMPARE(entriesCut(m_window->findChild<EmoticonList*>(u"lstGeneralEmoticons"_s)),
+             QStringList());
 }
 
 void TestShippedCatalogueFits::namesFitTheOwnListEditor()
 {
     auto* toolbar = m_window->findChild<QToolBar*>(u"Toolbar1"_s);
     toolbar->actions().at(1)->trigger();
-    QCOMPARE(namesCut(m_window->findChild<QListWidget*>(u"lstOwnListEmoticons"_s)), QStringList());
+    QCOMPARE(entriesCut(m_window->findChild<EmoticonList*>(u"lstOwnListEmoticons"_s)),
+             QStringList());
 }
 
 QTEST_MAIN(TestShippedCatalogueFits)

@@ -1,0 +1,22 @@
+#include "ClipboardCopy.h"
+
+#include "ConfirmationTimer.h"
+#include "Desktop.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+ClipboardCopy::ClipboardCopy(Desktop& desktop, ConfirmationTimer& timer)
+    : m_desktop(desktop)
+    , m_timer(timer)
+{
+}
+
+void ClipboardCopy::copy(const QString& text, std::initializer_list<QWidget*> confirmation)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
+    m_desktop.beep();
+    m_timer.confirm(confirmation);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <initializer_list>
+
+class ConfirmationTimer;
+class Desktop;
+class QWidget;
+
+// A copy as the user meets it: the text alone on the clipboard, as plain text; the beep; and
+// the copy's confirmation, shown until the confirmation timer's tick.
+class ClipboardCopy {
+public:
+    ClipboardCopy(Desktop& desktop, ConfirmationTimer& timer);
+
+    void copy(const QString& text, std::initializer_list<QWidget*> confirmation);
+
+private:
+    Desktop& m_desktop;
+    ConfirmationTimer& m_timer;
+};

@@ -1,0 +1,34 @@
+#include "Desktop.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+namespace {
+
+struct ButtonText {
+    QMessageBox::StandardButton button;
+    QStringView text;
+};
+
+const ButtonText ButtonTexts[] = {
+    {QMessageBox::Ok, u"OK"},
+    {QMessageBox::Yes, u"Sim"},
+    {QMessageBox::No, u"Não"},
+};
+
+} // namespace
+
+void SystemDesktop::beep()
+{
+    QApplication::beep();
+}
+
+QMessageBox::StandardButton SystemDesktop::showMessage(QWidget* parent, const Message& message)
+{
+    QMessageBox box(message.icon, message.title, message.text, message.buttons, parent);
+    for (const auto& [button, text] : ButtonTexts) {
+        if (QAbstractButton* shown = box.button(button))
+            shown->setText(text.toString());
+    }
+    return QMessageBox::StandardButton(box.exec());
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <QStringView>
+
+class QWidget;
+
+// The title of the window, and of every message box that names none of its own.
+inline constexpr QStringView ApplicationTitle = u"Quillane Emoticon";
+
+// What the program asks of the desktop beyond its own window: the beep and modal messages.
+// The window is handed one; tests hand it a recording fake, so that nothing blocks.
+class Desktop {
+public:
+    struct Message {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon;
+        QMessageBox::StandardButtons buttons;
+    };
+
+    virtual ~Desktop() = default;
+
+    virtual void beep() = 0;
+    // Shows a modal message box over parent; returns the button the user pressed.
+    virtual QMessageBox::StandardButton showMessage(QWidget* parent, const Message& message) = 0;
+};
+
+// The real desktop: the system beep and Qt's message boxes, with Portuguese buttons whatever
+// the system's language.
+class SystemDesktop final : public Desktop {
+public:
+    void beep() override;
+    QMessageBox::StandardButton showMessage(QWidget* parent, const Message& message) override;
+};

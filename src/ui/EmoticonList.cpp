@@ -1,0 +1,69 @@
+#include "EmoticonList.h"
+
+#include <QStringListModel>
+
+EmoticonList::EmoticonList(QWidget* parent)
+    : QListView(parent)
+    , m_entries(new QStringListModel(this))
+{
+    setModel(m_entries);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Every entry has the same height: a long list is laid out without measuring each one.
+    setUniformItemSizes(true);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
+    // Entries carry trailing blanks up to the field width; they must not make the list
+    // scroll sideways.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { emit selectedRowChanged(selectedRow()); });
+}
+
+void EmoticonList::setEntries(const QStringList& entries)
+{
+    // A model reset drops the selection without a signal.
+    m_entries->setStringList(entries);
+}
+
+QStringList EmoticonList::entries() const
+{
+    return m_entries->stringList();
+}
+
+int EmoticonList::count() const
+{
+    return m_entries->rowCount();
+}
+
+QString EmoticonList::entry(int row) const
+{
+    return m_entries->index(row).data().toString();
+}
+
+int EmoticonList::selectedRow() const
+{
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+void EmoticonList::selectRow(int row)
+{
+    const QModelIndex index = m_entries->index(row);
+    if (!index.isValid()) {
+        selectionModel()->clearSelection();
+        return;
+    }
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    scrollTo(index);
+}
+
+QModelIndex EmoticonList::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    // A list that has the focus but no selection marks its current entry without selecting
+    // it; the first arrow key selects that entry rather than skipping past it.
+    const bool upOrDown = action == MoveUp || action == MoveDown;
+    if (upOrDown && selectedRow() < 0 && currentIndex().isValid())
+        return currentIndex();
+    return QListView::moveCursor(action, modifiers);
+}

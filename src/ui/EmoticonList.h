@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QListView>
+#include <QStringList>
+
+class QStringListModel;
+
+// A list of emoticon names as the program shows them: each entry whole, blanks included
+// (never cut short with an ellipsis), never scrolling sideways, filled in one step however
+// long it is. It reports its selected entry whenever that changes, by the mouse, the keyboard
+// or the program, but not the current entry that a list merely receiving focus is given.
+class EmoticonList : public QListView {
+    Q_OBJECT
+
+public:
+    explicit EmoticonList(QWidget* parent = nullptr);
+
+    // Replaces every entry; nothing is selected afterwards, and nothing is reported.
+    void setEntries(const QStringList& entries);
+    void clear() { setEntries({}); }
+
+    QStringList entries() const;
+    int count() const;
+    QString entry(int row) const;
+
+    // The selected entry's row; -1 when none is selected.
+    int selectedRow() const;
+    // Selects the entry at row, makes it current and scrolls it into view; -1 (or a row
+    // beyond the list) leaves nothing selected.
+    void selectRow(int row);
+
+signals:
+    void selectedRowChanged(int row);
+
+protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+
+private:
+    QStringListModel* m_entries;
+};

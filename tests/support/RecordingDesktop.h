@@ -1,0 +1,22 @@
+#pragma once
+
+#include "Desktop.h"
+
+#include <QList>
+#include <utility>
+
+// A desktop that records instead of acting: no sound, no dialog. Message boxes answer with
+// the answer set beforehand (OK when none was set).
+class RecordingDesktop final : public Desktop {
+public:
+    void beep() override { ++beeps; }
+    QMessageBox::StandardButton showMessage(QWidget*, const Message& message) override
+    {
+        messages.append(message);
+        return std::exchange(nextAnswer, QMessageBox::Ok);
+    }
+
+    int beeps = 0;
+    QList<Message> messages;
+    QMessageBox::StandardButton nextAnswer = QMessageBox::Ok;
+};
