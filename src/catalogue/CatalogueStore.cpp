@@ -76,6 +76,16 @@ std::optional<EmoticonRecord> CatalogueStore::ReadOwnListRecord(qint64 index)
     return readRecordAt(RecordLayout::OwnListRecordOffset(index));
 }
 
+std::optional<EmoticonTexts> CatalogueStore::ReadTexts(const ListSource& source, qint64 index)
+{
+    const std::optional<EmoticonRecord> record = source.layout == Category::Layout::OwnList
+                                                     ? ReadOwnListRecord(index)
+                                                     : ReadCategoryRecord(source.path, index);
+    if (!record)
+        return std::nullopt;
+    return ShownTexts(*record, source.layout);
+}
+
 std::optional<EmoticonRecord> CatalogueStore::readRecordAt(qint64 offset)
 {
     const QByteArray bytes = m_channel.readAt(offset, EmoticonRecord::Size);

@@ -37,6 +37,11 @@ public:
     std::optional<EmoticonRecord> ReadCategoryRecord(const QString& path, qint64 index);
     std::optional<EmoticonRecord> ReadOwnListRecord(qint64 index);
 
+    // The texts of the record behind the entry at index of a list filled from source, as the
+    // panels show them (see ShownTexts); none when the file no longer reaches that record.
+    // Leaves the channel open, as the record reads do.
+    std::optional<EmoticonTexts> ReadTexts(const ListSource& source, qint64 index);
+
 private:
     std::optional<EmoticonRecord> readRecordAt(qint64 offset);
 

@@ -50,3 +50,12 @@ QString CategoryListEntry(QStringView nameField)
         return StoreField(*name, EmoticonRecord::NameWidth);
     return nameField.toString();
 }
+
+EmoticonTexts ShownTexts(const EmoticonRecord& record, Category::Layout layout)
+{
+    if (layout == Category::Layout::OwnList)
+        return {TrimBlanks(record.EmoticonName).toString(),
+                TrimBlanks(record.Representation).toString()};
+    return {CategoryFieldText(record.EmoticonName).value_or(QString()),
+            CategoryFieldText(record.Representation).value_or(QString())};
+}

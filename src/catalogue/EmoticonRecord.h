@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Categories.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -42,3 +44,16 @@ std::optional<QString> CategoryFieldText(QStringView field);
 // How a category file's name field appears in a list: the name cut at its terminator and
 // padded back to the field width, or, when the name has no terminator, the raw field.
 QString CategoryListEntry(QStringView nameField);
+
+// A record's two texts as the program shows and copies them.
+struct EmoticonTexts {
+    QString name;
+    QString representation;
+
+    friend bool operator==(const EmoticonTexts&, const EmoticonTexts&) = default;
+};
+
+// Category files: each field's text up to its terminator, and no text ("") for a field
+// without one, so that nothing is shown or copied that the file does not end properly.
+// Own list: each field trimmed of blanks; a terminator there is an ordinary letter.
+EmoticonTexts ShownTexts(const EmoticonRecord& record, Category::Layout layout);
