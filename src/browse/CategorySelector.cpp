@@ -23,12 +23,6 @@ CategorySelector::CategorySelector(CatalogueStore& store, QComboBox* cboGeneralC
     connect(m_selector, &QComboBox::activated, this, &CategorySelector::cboGeneralCategory_Click);
 }
 
-bool CategorySelector::showsOwnList() const
-{
-    const Category* category = categoryWithEntry(m_selector->currentText());
-    return category && category->layout == Category::Layout::OwnList;
-}
-
 void CategorySelector::choose(QStringView entryText)
 {
     m_selector->setCurrentIndex(m_selector->findText(entryText.toString()));

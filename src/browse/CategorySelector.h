@@ -27,9 +27,6 @@ public:
     // The file and layout of the records behind the list's entries.
     const ListSource& source() const { return m_source; }
 
-    // Whether the list shows the own list, whose records lie in the own-list layout.
-    bool showsOwnList() const;
-
     // Chooses an entry as the user does: selects it and loads its list.
     void choose(QStringView entryText);
 

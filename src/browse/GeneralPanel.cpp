@@ -1,13 +1,16 @@
 #include "GeneralPanel.h"
 
 #include "CategorySelector.h"
-#include "ConfirmationTimer.h"
+#include "ClickableLabel.h"
 #include "Controls.h"
+#include "CopyCaption.h"
 #include "EmoticonList.h"
+#include "EmoticonSelection.h"
 #include "PreviewArea.h"
 #include "ShapeWidget.h"
 #include "Twips.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -101,82 +104,77 @@ const PictureSpec Pictures[] = {
     {"imgGeneralCopied", u"copied", Twips::rect(480, 4140, 480, 480)},
 };
 
-QWidget* child(QWidget* parent, const char* objectName)
-{
-    return parent->findChild<QWidget*>(QString::fromLatin1(objectName));
-}
-
 } // namespace
 
 GeneralPanel::GeneralPanel(CatalogueStore& store, Desktop& desktop,
                            ConfirmationTimer& confirmationTimer, QWidget* parent)
     : QWidget(parent)
-    , m_desktop(desktop)
 {
     setObjectName(QStringLiteral("picGeneralBackground"));
     Controls::setBackground(this, QColor(0, 0, 0));
 
     // Back to front: the background picture, the fields, then the controls.
-    Controls::makePicture(
+    QLabel* background = Controls::makePicture(
         this, {"imgGeneralBackground", u"background-general", Twips::rect(0, 0, 6975, 4815)});
     Controls::makeAll(this, {Fields, Labels, Pictures});
-    Controls::makeShape(this, {.objectName = "shpGeneralClipboard",
-                               .place = Twips::rect(3765, 4350, 375, 225),
-                               .fill = QColor(0, 0, 0),
-                               .border = QColor(128, 128, 128),
-                               .ellipse = true});
+    ShapeWidget* marker = Controls::makeShape(this, {.objectName = "shpGeneralClipboard",
+                                                     .place = Twips::rect(3765, 4350, 375, 225),
+                                                     .fill = QColor(0, 0, 0),
+                                                     .border = QColor(128, 128, 128),
+                                                     .ellipse = true});
 
-    buildList();
-    buildCategoryRow();
-    buildPreview();
-
-    confirmationTimer.addConfirmation(child(this, "imgGeneralCopied"));
-    confirmationTimer.addConfirmation(child(this, "lblGeneralCopied"));
-
-    m_categories = new CategorySelector(store, m_category, m_list, m_count, this);
-    connect(m_categories, &CategorySelector::categoryChosen, this, &GeneralPanel::clearPreview);
-}
-
-void GeneralPanel::buildList()
-{
-    m_list =
+    // The list, then the search box under it, then the category selector: the keyboard walks
+    // them in that order.
+    EmoticonList* list =
         Controls::makeList(this, {"lstGeneralEmoticons", u"Emoticons",
                                   Twips::rect(360, 1320, 3015, 1500), White, QColor(64, 64, 64)});
     QLineEdit* search =
         Controls::makeTextBox(this, {"txtGeneralSearch", Twips::rect(1200, 2880, 2055, 240)});
-    findChild<QLabel*>(QStringLiteral("lblGeneralSearch"))->setBuddy(search);
+    named<QLabel>("lblGeneralSearch")->setBuddy(search);
+    m_categories = new CategorySelector(store, buildCategorySelector(), list,
+                                        named<QLabel>("lblGeneralEmoticonsNum"), this);
+
+    m_preview = new EmoticonPreview(buildPreview(), this);
+    connect(m_categories, &CategorySelector::categoryChosen, m_preview, &EmoticonPreview::clear);
+    new EmoticonSelection(store, *m_categories, list, search, *m_preview, this);
+    new CopyCaption({named<ClickableLabel>("lblCopiarEmoticon"), marker, background,
+                     named<QWidget>("imgGeneralCopied"), named<QWidget>("lblGeneralCopied")},
+                    *m_preview, desktop, confirmationTimer, this);
 }
 
-void GeneralPanel::buildCategoryRow()
+QComboBox* GeneralPanel::buildCategorySelector()
 {
-    m_category = new QComboBox(this);
-    m_category->setObjectName(QStringLiteral("cboGeneralCategory"));
-    m_category->setGeometry(Twips::rect(480, 3480, 1545, 285));
-    m_category->setFont(Fonts::SmallFontsBold.font());
-    Controls::setColours(m_category, White, Navy);
-    findChild<QLabel*>(QStringLiteral("lblGeneralCategory"))->setBuddy(m_category);
-    m_count = findChild<QLabel*>(QStringLiteral("lblGeneralEmoticonsNum"));
+    auto* selector = new QComboBox(this);
+    selector->setObjectName(QStringLiteral("cboGeneralCategory"));
+    selector->setGeometry(Twips::rect(480, 3480, 1545, 285));
+    selector->setFont(Fonts::SmallFontsBold.font());
+    // The open list takes no colours from the closed box: it is a window of its own, which
+    // wears the menus' colours.
+    for (QWidget* part : {static_cast<QWidget*>(selector), static_cast<QWidget*>(selector->view())})
+        Controls::setColours(part, White, Navy);
+    named<QLabel>("lblGeneralCategory")->setBuddy(selector);
+    return selector;
 }
 
-void GeneralPanel::buildPreview()
+EmoticonPreview::Controls GeneralPanel::buildPreview()
 {
     const QRect previewPlace = Twips::rect(3630, 1440, 2800, 2175);
 
-    // The selected emoticon's text, measured at the preview size; the preview box covers it.
-    m_emoticon = Controls::makeLabel(
+    // The selected emoticon's text, measured at the preview size. The preview box covers it,
+    // but a long text would reach out beyond the box: it is never shown.
+    QLabel* emoticon = Controls::makeLabel(
         this, {"lblGeneralEmoticon", u"", FontSpec{u"Arial", 21.75}, White, previewPlace});
-    m_emoticon->setAccessibleDescription(QStringLiteral("Emoticon selecionado"));
-    m_emoticon->adjustSize();
+    emoticon->hide();
 
-    m_preview = new PreviewArea(this);
-    m_preview->setObjectName(QStringLiteral("picEmoticon"));
-    m_preview->setGeometry(previewPlace);
-    Controls::makePicture(m_preview, {.objectName = "imgGeneralRotate",
-                                      .artwork = u"rotate",
-                                      .place = Twips::rect(2160, 0, 435, 405),
-                                      .accessibleName = u"Rodar",
-                                      .clickable = true});
-    Controls::makeAll(m_preview, {.labels = PreviewLabels});
+    auto* preview = new PreviewArea(this);
+    preview->setObjectName(QStringLiteral("picEmoticon"));
+    preview->setGeometry(previewPlace);
+    Controls::makePicture(preview, {.objectName = "imgGeneralRotate",
+                                    .artwork = u"rotate",
+                                    .place = Twips::rect(2160, 0, 435, 405),
+                                    .accessibleName = u"Rodar",
+                                    .clickable = true});
+    Controls::makeAll(preview, {.labels = PreviewLabels});
 
     auto* size = new QScrollBar(Qt::Vertical, this);
     size->setObjectName(QStringLiteral("SizeScroll"));
@@ -185,11 +183,12 @@ void GeneralPanel::buildPreview()
     size->setRange(0, 2);
     size->setPageStep(1);
     size->setValue(1);
-}
 
-void GeneralPanel::clearPreview()
-{
-    m_preview->clear();
-    m_emoticon->setText(QString());
-    m_emoticon->adjustSize();
+    return {preview,
+            emoticon,
+            named<QLabel>("lblGeneralView"),
+            named<QLabel>("lblGeneralSize"),
+            size,
+            preview->findChild<ClickableLabel*>(QStringLiteral("imgGeneralRotate")),
+            preview->findChild<ClickableLabel*>(QStringLiteral("lblGeneralRotate"))};
 }

@@ -1,21 +1,19 @@
 #pragma once
 
+#include "EmoticonPreview.h"
+
 #include <QWidget>
 
 class CatalogueStore;
+class CategorySelector;
 class ConfirmationTimer;
 class Desktop;
-class CategorySelector;
-class PreviewArea;
 class QComboBox;
-class QLabel;
-class QLineEdit;
-class EmoticonList;
-class QScrollBar;
 
 // The browse panel's box (picGeneralBackground): the emoticon list with its search box and
 // category selector on the left, the preview with its size and view controls and the copy
-// caption on the right.
+// caption on the right. Choosing a category fills the list; selecting an entry, by hand or
+// by the search, previews its emoticon; the copy caption puts it on the clipboard.
 class GeneralPanel : public QWidget {
     Q_OBJECT
 
@@ -24,21 +22,16 @@ public:
                  QWidget* parent);
 
     CategorySelector* categories() const { return m_categories; }
-
-public slots:
-    // Forgets the selected emoticon: empty preview, empty text.
-    void clearPreview();
+    EmoticonPreview* preview() const { return m_preview; }
 
 private:
-    void buildList();
-    void buildCategoryRow();
-    void buildPreview();
+    QComboBox* buildCategorySelector();
+    EmoticonPreview::Controls buildPreview();
+    template <typename T> T* named(const char* objectName) const
+    {
+        return findChild<T*>(QString::fromLatin1(objectName));
+    }
 
-    Desktop& m_desktop;
-    EmoticonList* m_list = nullptr;
-    QComboBox* m_category = nullptr;
-    QLabel* m_count = nullptr;
-    PreviewArea* m_preview = nullptr;
-    QLabel* m_emoticon = nullptr;
     CategorySelector* m_categories = nullptr;
+    EmoticonPreview* m_preview = nullptr;
 };

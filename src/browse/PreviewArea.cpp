@@ -4,7 +4,8 @@
 
 namespace {
 const QColor Navy(0, 0, 128);
-}
+const QColor White(255, 255, 255);
+} // namespace
 
 PreviewArea::PreviewArea(QWidget* parent)
     : QWidget(parent)
@@ -19,6 +20,19 @@ void PreviewArea::clear()
     m_canvas = QPixmap(size() * ratio);
     m_canvas.setDevicePixelRatio(ratio);
     m_canvas.fill(Navy);
+    update();
+}
+
+void PreviewArea::drawText(QPointF cellTopLeft, const QFont& font, qreal degrees,
+                           const QString& text)
+{
+    QPainter painter(&m_canvas);
+    painter.setPen(White);
+    painter.setFont(font);
+    painter.translate(cellTopLeft);
+    // Counter-clockwise on the screen, whose y axis points down.
+    painter.rotate(-degrees);
+    painter.drawText(QPointF(0, QFontMetricsF(font).ascent()), text);
     update();
 }
 

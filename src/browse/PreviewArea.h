@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QWidget>
 
@@ -13,6 +14,13 @@ public:
 
     // Empties the box.
     void clear();
+
+    // Draws text with its character cell's top-left corner at cellTopLeft (pixels), turned
+    // counter-clockwise by degrees about that corner; what falls outside the box is cut off.
+    void drawText(QPointF cellTopLeft, const QFont& font, qreal degrees, const QString& text);
+
+    // What the box holds, without the controls that lie on it.
+    QImage drawing() const { return m_canvas.toImage(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

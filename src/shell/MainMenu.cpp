@@ -1,5 +1,7 @@
 #include "MainMenu.h"
 
+#include "Controls.h"
+
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
@@ -46,6 +48,8 @@ const MenuEntry Entries[] = {
 
 MainMenu::MainMenu(QMenuBar* bar)
 {
+    // The bar wears the face of the tool strip beneath it.
+    Controls::setBackground(bar, Colours::Face);
     // The menu that entries of each level go into; level 1 entries go into the bar.
     QList<QMenu*> openMenus;
     const std::span<const MenuEntry> entries(Entries);

@@ -7,6 +7,7 @@
 #include "Controls.h"
 #include "Desktop.h"
 #include "GeneralPanel.h"
+#include "MenuShortcutsFirst.h"
 #include "OwnListPanel.h"
 #include "ToolStrip.h"
 #include "Twips.h"
@@ -81,7 +82,9 @@ MainWindow::MainWindow(const QString& dataFolder, Desktop& desktop, QWidget* par
     m_confirmationTimer = new ConfirmationTimer(this);
     buildPanels(clientArea);
     connectMenu();
+    new MenuShortcutsFirst(this);
 
+    m_general->preview()->startUp();
     m_general->categories()->choose(WholeCatalogueEntry);
 }
 

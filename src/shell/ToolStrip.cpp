@@ -5,7 +5,6 @@
 #include "Twips.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QIcon>
 #include <QLayout>
 #include <QPainter>
@@ -77,8 +76,9 @@ ToolStrip::ToolStrip(QWidget* parent)
 {
     setObjectName(QStringLiteral("CoolBar1"));
     setGeometry(Twips::rect(0, 0, 7245, 420));
-    // The strip wears the desktop's own face colour, not the dark one of the window.
-    Controls::setBackground(this, QApplication::palette().color(QPalette::Window));
+    // The strip wears the classic face, not the dark colour of the window nor the near-white
+    // of light desktop themes, against which the white halves of the separators would vanish.
+    Controls::setBackground(this, Colours::Face);
 
     auto* box = new QWidget(this);
     box->setObjectName(QStringLiteral("Picture1"));

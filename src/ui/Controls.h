@@ -71,6 +71,8 @@ struct LayoutTables {
 namespace Colours {
 inline const QColor Black(0, 0, 0);
 inline const QColor White(255, 255, 255);
+// The classic face of menu bars and toolbars, against which etched lines' white halves show.
+inline const QColor Face(212, 208, 200);
 } // namespace Colours
 
 namespace Controls {

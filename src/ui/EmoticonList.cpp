@@ -1,5 +1,6 @@
 #include "EmoticonList.h"
 
+#include <QKeyEvent>
 #include <QStringListModel>
 
 EmoticonList::EmoticonList(QWidget* parent)
@@ -58,12 +59,15 @@ void EmoticonList::selectRow(int row)
     scrollTo(index);
 }
 
-QModelIndex EmoticonList::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+void EmoticonList::keyPressEvent(QKeyEvent* event)
 {
     // A list that has the focus but no selection marks its current entry without selecting
     // it; the first arrow key selects that entry rather than skipping past it.
-    const bool upOrDown = action == MoveUp || action == MoveDown;
-    if (upOrDown && selectedRow() < 0 && currentIndex().isValid())
-        return currentIndex();
-    return QListView::moveCursor(action, modifiers);
+    const bool upOrDown = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
+    if (upOrDown && event->modifiers() == Qt::NoModifier && selectedRow() < 0 &&
+        currentIndex().isValid()) {
+        selectRow(currentIndex().row());
+        return;
+    }
+    QListView::keyPressEvent(event);
 }

@@ -33,7 +33,7 @@ signals:
     void selectedRowChanged(int row);
 
 protected:
-    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QStringListModel* m_entries;

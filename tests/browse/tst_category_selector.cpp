@@ -94,7 +94,7 @@ void TestCategorySelector::everyEntryLoadsItsFile()
     QCOMPARE(m_selector->CurrentCategoryFile(), m_store->pathOf(file));
     QCOMPARE(m_list->count(), count);
     QCOMPARE(m_count->text(), QString::number(count));
-    QCOMPARE(m_selector->showsOwnList(), file == u"custom.bra");
+    QCOMPARE(m_selector->source().layout == Category::Layout::OwnList, file == u"custom.bra");
 }
 
 void TestCategorySelector::entriesAreListedInTheirOrder()

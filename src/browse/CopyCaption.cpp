@@ -1,0 +1,70 @@
+#include "CopyCaption.h"
+
+#include "ClickableLabel.h"
+#include "ClipboardCopy.h"
+#include "ConfirmationTimer.h"
+#include "Desktop.h"
+#include "EmoticonPreview.h"
+#include "ShapeWidget.h"
+
+#include <QEvent>
+
+namespace {
+const QColor MarkerLit(255, 0, 0);
+const QColor MarkerDark(0, 0, 0);
+} // namespace
+
+CopyCaption::CopyCaption(const Controls& controls, const EmoticonPreview& preview, Desktop& desktop,
+                         ConfirmationTimer& confirmationTimer, QObject* parent)
+    : QObject(parent)
+    , m_controls(controls)
+    , m_preview(preview)
+    , m_desktop(desktop)
+    , m_confirmationTimer(confirmationTimer)
+{
+    m_confirmationTimer.addConfirmation(m_controls.imgGeneralCopied);
+    m_confirmationTimer.addConfirmation(m_controls.lblGeneralCopied);
+    connect(m_controls.lblCopiarEmoticon, &ClickableLabel::clicked, this,
+            &CopyCaption::lblCopiarEmoticon_Click);
+    for (QWidget* hoverArea :
+         {static_cast<QWidget*>(m_controls.lblCopiarEmoticon), m_controls.imgGeneralBackground}) {
+        hoverArea->setMouseTracking(true);
+        hoverArea->installEventFilter(this);
+    }
+}
+
+void CopyCaption::lblCopiarEmoticon_Click()
+{
+    const QString emoticon = m_preview.caption();
+    if (emoticon.isEmpty()) {
+        m_desktop.showMessage(
+            m_controls.lblCopiarEmoticon->window(),
+            {ApplicationTitle.toString(),
+             QStringLiteral("Não há nada para copiar, selecione antes um emoticon."),
+             QMessageBox::NoIcon, QMessageBox::Ok});
+        return;
+    }
+    ClipboardCopy(m_desktop, m_confirmationTimer)
+        .copy(emoticon, {m_controls.imgGeneralCopied, m_controls.lblGeneralCopied});
+}
+
+void CopyCaption::lblCopiarEmoticon_MouseMove()
+{
+    m_controls.shpGeneralClipboard->setFillColour(MarkerLit);
+}
+
+void CopyCaption::imgGeneralBackground_MouseMove()
+{
+    m_controls.shpGeneralClipboard->setFillColour(MarkerDark);
+}
+
+bool CopyCaption::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == m_controls.lblCopiarEmoticon)
+            lblCopiarEmoticon_MouseMove();
+        else
+            imgGeneralBackground_MouseMove();
+    }
+    return false;
+}

@@ -1,0 +1,409 @@
+#include "CatalogueStore.h"
+#include "CategorySelector.h"
+#include "ConfirmationTimer.h"
+#include "DataFileBuilder.h"
+#include "EmoticonList.h"
+#include "GeneralPanel.h"
+#include "PreviewArea.h"
+#include "PreviewGeometry.h"
+#include "RecordingDesktop.h"
+#include "ShapeWidget.h"
+
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+namespace Build = DataFileBuilder;
+
+// The browse panel on a temporary program folder, as the window starts it: "Médio",
+// "Visão Original", the whole catalogue listed.
+class TestGeneralPanel : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void selectionShowsTheRecordAtItsIndex_data();
+    void selectionShowsTheRecordAtItsIndex();
+    void selectionRereadsTheFile();
+    void focusIntoTheListSelectsNothing();
+    void previewDrawsInsideTheTextCell_data();
+    void previewDrawsInsideTheTextCell();
+    void previewGrowsWithTheSize();
+    void twoTogglesGiveTheSameDrawing();
+    void sizeAndViewChangeWithNothingSelected();
+    void centresTheTextAsWritten();
+    void searchSelectsAsTheUserTypes();
+    void copyPutsTheCaptionOnTheClipboard();
+    void copyIsRefusedWhenNothingIsSelected_data();
+    void copyIsRefusedWhenNothingIsSelected();
+    void markerLightsOverTheCopyCaption();
+    void rotatePictureFillsItsPlace();
+
+private:
+    template <typename T> T* find(const QString& name) const
+    {
+        T* child = m_panel->findChild<T*>(name);
+        if (!child)
+            qFatal("no control %s", qPrintable(name));
+        return child;
+    }
+    EmoticonList* list() const { return find<EmoticonList>(u"lstGeneralEmoticons"_s); }
+    QString caption() const { return find<QLabel>(u"lblGeneralEmoticon"_s)->text(); }
+    QImage drawing() const { return find<PreviewArea>(u"picEmoticon"_s)->drawing(); }
+    void choose(const QString& category) const { m_panel->categories()->choose(category); }
+    void select(const QString& category, int row) const;
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<CatalogueStore> m_store;
+    RecordingDesktop m_desktop;
+    std::unique_ptr<ConfirmationTimer> m_timer;
+    std::unique_ptr<GeneralPanel> m_panel;
+};
+
+namespace {
+
+const QColor Navy(0, 0, 128);
+
+// The smallest rectangle holding every pixel drawn over the navy ground.
+QRect drawnBounds(const QImage& image)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) != Navy)
+                bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
+}
+
+// A wide emoticon, drawn at every size and view.
+const QString WideEmoticon = u"<(^_^)>"_s;
+
+} // namespace
+
+void TestGeneralPanel::init()
+{
+    m_desktop = {};
+    m_folder = std::make_unique<QTemporaryDir>();
+    // Each representation is distinct, so a record read from the wrong place shows.
+    QVERIFY(Build::write(m_folder->filePath(u"all.bra"_s),
+                         Build::categoryFile(Build::numbered(u"Todos"_s, 5))));
+    QVERIFY(Build::write(m_folder->filePath(u"objects.bra"_s),
+                         Build::categoryFile(Build::categoryRecord({u"Abelha"_s, u":-)"_s}) +
+                                             Build::record("Abelhudo\xE6", "   ;-)\xE6zz") +
+                                             Build::record("Abacate\xE6", " :-P \xE6") +
+                                             Build::record("Bala\xE6", "\xE6:-(") +
+                                             Build::record("Bolo\xE6", ":-D") +
+                                             Build::categoryRecord({u"Largo"_s, WideEmoticon}))));
+    QVERIFY(Build::write(m_folder->filePath(u"custom.bra"_s),
+                         Build::ownListFile({{u"  Meu gato"_s, u"  =^.^=  "_s},
+                                             {u"Amor"_s, u"<3 \u00E6"_s},
+                                             {u"Flor"_s, u"@}-;-"_s}})));
+    m_store = std::make_unique<CatalogueStore>(m_folder->path());
+    m_timer = std::make_unique<ConfirmationTimer>(nullptr);
+    m_panel = std::make_unique<GeneralPanel>(*m_store, m_desktop, *m_timer, nullptr);
+    m_panel->preview()->startUp();
+    choose(u"TODOS"_s);
+    m_panel->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_panel.get()));
+}
+
+void TestGeneralPanel::cleanup()
+{
+    m_panel.reset();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void TestGeneralPanel::select(const QString& category, int row) const
+{
+    choose(category);
+    list()->selectRow(row);
+}
+
+void TestGeneralPanel::selectionShowsTheRecordAtItsIndex_data()
+{
+    QTest::addColumn<QString>("category");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("first record") << u"OBJETOS"_s << 0 << u":-)"_s;
+    QTest::newRow("leading blanks trimmed, text after the terminator ignored")
+        << u"OBJETOS"_s << 1 << u";-)"_s;
+    QTest::newRow("blank before the terminator kept") << u"OBJETOS"_s << 2 << u":-P "_s;
+    QTest::newRow("index 3, at byte 1150: starts with the terminator")
+        << u"OBJETOS"_s << 3 << QString();
+    QTest::newRow("no terminator: nothing, not the previous emoticon")
+        << u"OBJETOS"_s << 4 << QString();
+    QTest::newRow("own list index 0 is record 1, trimmed") << u"LISTA PRÓPRIA"_s << 0
+                                                           << u"=^.^="_s;
+    QTest::newRow("own list keeps its terminator letter") << u"LISTA PRÓPRIA"_s << 1
+                                                          << u"<3 \u00E6"_s;
+    QTest::newRow("own list last record") << u"LISTA PRÓPRIA"_s << 2 << u"@}-;-"_s;
+}
+
+void TestGeneralPanel::selectionShowsTheRecordAtItsIndex()
+{
+    QFETCH(QString, category);
+    QFETCH(int, index);
+    QFETCH(QString, expected);
+
+    // Something else is previewed first.
+    select(category, index == 0 ? 1 : 0);
+    QVERIFY(!caption().isEmpty());
+    list()->selectRow(index);
+    QCOMPARE(caption(), expected);
+    QCOMPARE(drawnBounds(drawing()).isEmpty(), expected.trimmed().isEmpty());
+}
+
+void TestGeneralPanel::selectionRereadsTheFile()
+{
+    choose(u"LISTA PRÓPRIA"_s);
+    QVERIFY(Build::write(m_folder->filePath(u"custom.bra"_s),
+                         Build::ownListFile({{u"Outro"_s, u"8-)"_s}})));
+    list()->selectRow(0);
+    QCOMPARE(caption(), u"8-)"_s);
+    // The list outlives the file's records: the entry shows nothing.
+    list()->selectRow(2);
+    QCOMPARE(caption(), QString());
+}
+
+void TestGeneralPanel::focusIntoTheListSelectsNothing()
+{
+    choose(u"OBJETOS"_s);
+    auto* search = find<QLineEdit>(u"txtGeneralSearch"_s);
+    search->setFocus();
+    QTest::keyClick(search, Qt::Key_Backtab);
+    QVERIFY(list()->hasFocus());
+    QCOMPARE(list()->selectedRow(), -1);
+    QCOMPARE(caption(), QString());
+    QVERIFY(drawnBounds(drawing()).isEmpty());
+
+    // The first arrow key selects the entry the focus marks, then the next.
+    QTest::keyClick(list(), Qt::Key_Down);
+    QCOMPARE(list()->selectedRow(), 0);
+    QCOMPARE(caption(), u":-)"_s);
+    QTest::keyClick(list(), Qt::Key_Down);
+    QCOMPARE(caption(), u";-)"_s);
+}
+
+void TestGeneralPanel::previewDrawsInsideTheTextCell_data()
+{
+    QTest::addColumn<bool>("turned");
+    QTest::addColumn<int>("sizePosition");
+
+    for (const bool turned : {false, true}) {
+        for (int position = 0; position < 3; ++position) {
+            QTest::addRow("%s, %s", turned ? "270 graus" : "Visão Original",
+                          qPrintable(PreviewGeometry::Sizes[position].caption.toString()))
+                << turned << position;
+        }
+    }
+}
+
+void TestGeneralPanel::previewDrawsInsideTheTextCell()
+{
+    QFETCH(bool, turned);
+    QFETCH(int, sizePosition);
+    const int points = std::array{18, 28, 36}[sizePosition];
+    const int cell = 2 * points;
+
+    select(u"OBJETOS"_s, 5);
+    find<QScrollBar>(u"SizeScroll"_s)->setValue(sizePosition);
+    if (turned)
+        m_panel->preview()->imgGeneralRotate_Click();
+    QCOMPARE(find<QLabel>(u"lblGeneralView"_s)->text(),
+             turned ? u"270 graus"_s : u"Visão Original"_s);
+
+    const QRect drawn = drawnBounds(drawing());
+    QVERIFY(!drawn.isEmpty());
+    // The glyphs fill most of the cell's height, and never more.
+    const int thickness = turned ? drawn.width() : drawn.height();
+    QVERIFY2(thickness > cell / 2 && thickness <= cell, qPrintable(QString::number(thickness)));
+    if (turned) {
+        // Downward from the size's start point, the letters to its left.
+        const QPoint start = std::array{QPoint(1650, 500), QPoint(1850, 300),
+                                        QPoint(2000, 100)}[sizePosition] / 15;
+        QVERIFY(drawn.right() <= start.x() + 1 && drawn.right() >= start.x() - cell / 4);
+        QVERIFY(drawn.left() >= start.x() - cell - 1);
+        QVERIFY(drawn.top() >= start.y() - 1 && drawn.top() <= start.y() + 4);
+        QVERIFY(drawn.height() > drawn.width());
+    } else {
+        // From the centred point, up and left by 180 and 100 twips.
+        const QSize label = find<QLabel>(u"lblGeneralEmoticon"_s)->size() * 15;
+        const QPoint start(2800 / 2 - label.width() / 2 - 180, 2175 / 2 - label.height() / 2 - 100);
+        QVERIFY(drawn.left() >= start.x() / 15 - 1 && drawn.left() <= start.x() / 15 + 4);
+        QVERIFY(drawn.top() >= start.y() / 15 - 1 && drawn.top() <= start.y() / 15 + cell / 4);
+        QVERIFY(drawn.bottom() <= start.y() / 15 + cell + 1);
+        QVERIFY(drawn.width() > drawn.height());
+    }
+}
+
+void TestGeneralPanel::previewGrowsWithTheSize()
+{
+    select(u"OBJETOS"_s, 5);
+    auto* size = find<QScrollBar>(u"SizeScroll"_s);
+    QList<int> widths;
+    for (const int position : {0, 1, 2}) {
+        size->setValue(position);
+        QCOMPARE(find<QLabel>(u"lblGeneralSize"_s)->text(),
+                 (std::array{u"Pequeno"_s, u"Médio"_s, u"Grande"_s}[position]));
+        widths.append(drawnBounds(drawing()).width());
+    }
+    QVERIFY2(widths[0] < widths[1] && widths[1] < widths[2], qPrintable(QDebug::toString(widths)));
+}
+
+void TestGeneralPanel::twoTogglesGiveTheSameDrawing()
+{
+    select(u"OBJETOS"_s, 5);
+    const QImage before = drawing();
+    auto* rotate = find<QLabel>(u"lblGeneralRotate"_s);
+    QTest::mouseClick(rotate, Qt::LeftButton);
+    QCOMPARE(m_panel->preview()->ViewAngle(), 270.0f);
+    QVERIFY(drawing() != before);
+    QTest::mouseClick(find<QLabel>(u"imgGeneralRotate"_s), Qt::LeftButton);
+    QCOMPARE(m_panel->preview()->ViewAngle(), 0.0f);
+    QCOMPARE(find<QLabel>(u"lblGeneralView"_s)->text(), u"Visão Original"_s);
+    QCOMPARE(drawing(), before);
+}
+
+void TestGeneralPanel::sizeAndViewChangeWithNothingSelected()
+{
+    QCOMPARE(find<QLabel>(u"lblGeneralSize"_s)->text(), u"Médio"_s);
+    QCOMPARE(find<QLabel>(u"lblGeneralView"_s)->text(), u"Visão Original"_s);
+    select(u"OBJETOS"_s, 5);
+    choose(u"ANIMAIS"_s);
+    QCOMPARE(caption(), QString());
+    find<QScrollBar>(u"SizeScroll"_s)->setValue(2);
+    QCOMPARE(find<QLabel>(u"lblGeneralSize"_s)->text(), u"Grande"_s);
+    m_panel->preview()->imgGeneralRotate_Click();
+    QCOMPARE(find<QLabel>(u"lblGeneralView"_s)->text(), u"270 graus"_s);
+    QVERIFY(drawnBounds(drawing()).isEmpty());
+}
+
+void TestGeneralPanel::centresTheTextAsWritten()
+{
+    QCOMPARE(PreviewGeometry::originalViewStart({2800, 2175}, {1000, 600}), QPoint(720, 687));
+    QCOMPARE(PreviewGeometry::originalViewStart({2800, 2175}, {0, 0}), QPoint(1220, 987));
+}
+
+void TestGeneralPanel::searchSelectsAsTheUserTypes()
+{
+    choose(u"OBJETOS"_s);
+    auto* search = find<QLineEdit>(u"txtGeneralSearch"_s);
+    search->setFocus();
+    const QList<std::tuple<char, int, QString>> steps = {
+        {'a', 0, u":-)"_s},   // "Abelha", the first of three
+        {'b', 0, u":-)"_s},   // still "Abelha"
+        {'a', 2, u":-P "_s},  // "Abacate"
+        {'x', -1, QString()}, // nothing begins with "abax"
+    };
+    for (const auto& [key, row, shown] : steps) {
+        QTest::keyClick(search, key);
+        QCOMPARE(list()->selectedRow(), row);
+        QCOMPARE(caption(), shown);
+        QCOMPARE(drawnBounds(drawing()).isEmpty(), row < 0);
+    }
+    QTest::keyClick(search, Qt::Key_Backspace);
+    QCOMPARE(list()->selectedRow(), 2);
+    search->clear();
+    QCOMPARE(list()->selectedRow(), -1);
+    QCOMPARE(caption(), QString());
+    QVERIFY(drawnBounds(drawing()).isEmpty());
+}
+
+void TestGeneralPanel::copyPutsTheCaptionOnTheClipboard()
+{
+    select(u"LISTA PRÓPRIA"_s, 0);
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(find<QLabel>(u"lblCopiarEmoticon"_s), Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"=^.^="_s);
+    QCOMPARE(m_desktop.beeps, 1);
+    QVERIFY(m_desktop.messages.isEmpty());
+    auto* copied = find<QLabel>(u"lblGeneralCopied"_s);
+    QVERIFY(copied->isVisible());
+    QVERIFY(find<QLabel>(u"imgGeneralCopied"_s)->isVisible());
+
+    QTRY_VERIFY_WITH_TIMEOUT(!copied->isVisible(), 5000);
+    QVERIFY2(clock.elapsed() >= 1400, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(!find<QLabel>(u"imgGeneralCopied"_s)->isVisible());
+    QVERIFY(!m_timer->isActive());
+}
+
+void TestGeneralPanel::copyIsRefusedWhenNothingIsSelected_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::newRow("no selection yet") << QString();
+    QTest::newRow("after a category change") << u"category"_s;
+    QTest::newRow("after a search without a match") << u"no match"_s;
+    QTest::newRow("after emptying the search box") << u"emptied"_s;
+    QTest::newRow("on a record without a terminator") << u"no terminator"_s;
+}
+
+void TestGeneralPanel::copyIsRefusedWhenNothingIsSelected()
+{
+    QFETCH(QString, before);
+    auto* search = find<QLineEdit>(u"txtGeneralSearch"_s);
+    choose(u"OBJETOS"_s);
+    if (!before.isEmpty())
+        list()->selectRow(0);
+    if (before == u"category")
+        choose(u"OBJETOS"_s);
+    else if (before == u"no match")
+        search->setText(u"zz"_s);
+    else if (before == u"emptied")
+        search->clear(), search->setText(u"a"_s), search->clear();
+    else if (before == u"no terminator")
+        list()->selectRow(4);
+    QGuiApplication::clipboard()->setText(u"antes"_s);
+
+    QTest::mouseClick(find<QLabel>(u"lblCopiarEmoticon"_s), Qt::LeftButton);
+    QCOMPARE(m_desktop.messages.size(), 1);
+    const Desktop::Message& message = m_desktop.messages.first();
+    QCOMPARE(message.text, u"Não há nada para copiar, selecione antes um emoticon."_s);
+    QCOMPARE(message.title, u"Quillane Emoticon"_s);
+    QCOMPARE(message.icon, QMessageBox::NoIcon);
+    QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"antes"_s);
+    QCOMPARE(m_desktop.beeps, 0);
+    QVERIFY(!find<QLabel>(u"lblGeneralCopied"_s)->isVisible());
+}
+
+void TestGeneralPanel::markerLightsOverTheCopyCaption()
+{
+    auto* marker = find<ShapeWidget>(u"shpGeneralClipboard"_s);
+    QCOMPARE(marker->fillColour(), QColor(0, 0, 0));
+    QTest::mouseMove(find<QLabel>(u"lblCopiarEmoticon"_s));
+    QTRY_COMPARE(marker->fillColour(), QColor(255, 0, 0));
+    // Another control keeps it lit; the panel's background puts it out.
+    QTest::mouseMove(find<QLabel>(u"lblGeneralSize"_s));
+    QCOMPARE(marker->fillColour(), QColor(255, 0, 0));
+    QTest::mouseMove(m_panel.get(), QPoint(5, 5));
+    QTRY_COMPARE(marker->fillColour(), QColor(0, 0, 0));
+}
+
+void TestGeneralPanel::rotatePictureFillsItsPlace()
+{
+    const auto* rotate = find<QLabel>(u"imgGeneralRotate"_s);
+    const QImage picture = rotate->pixmap().toImage();
+    QRect painted;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            if (qAlpha(picture.pixel(x, y)) > 0)
+                painted |= QRect(x, y, 1, 1);
+        }
+    }
+    QCOMPARE(rotate->size(), QSize(29, 27));
+    QVERIFY2(painted.width() >= 22 && painted.height() >= 22, qPrintable(QDebug::toString(painted)));
+}
+
+QTEST_MAIN(TestGeneralPanel)
+#include "tst_general_panel.moc"
