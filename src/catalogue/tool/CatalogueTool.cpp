@@ -24,6 +24,13 @@ std::optional<QByteArray> readWholeFile(const QString& path, QString& error)
     return file.readAll();
 }
 
+// Readers of the output, the program among them, find its old content or the new, never a
+// part of it.
+std::optional<FileFailure> writeWholeFile(const QString& path, QByteArrayView bytes)
+{
+    return AtomicFileWriter(path + QStringLiteral(".tmp")).write(path, bytes);
+}
+
 // The program keeps its own list in custom.bra, and in custom.tmp while it removes an entry.
 Category::Layout layoutByName(const QString& path)
 {
@@ -92,9 +99,9 @@ int CatalogueTool::compile(const CommandLine& commandLine)
     QList<SourceEntry> entries = merger.entries();
     if (commandLine.sort)
         NameOrder::sort(entries);
-    if (const auto error =
-            AtomicFileWriter::write(commandLine.output, DataFileEncoder::encode(entries, layout))) {
-        report(*error);
+    if (const auto failure =
+            writeWholeFile(commandLine.output, DataFileEncoder::encode(entries, layout))) {
+        report(failure->message());
         return BadInput;
     }
     return Success;
@@ -114,8 +121,8 @@ int CatalogueTool::dump(const CommandLine& commandLine)
     report(dumped.problems);
     if (commandLine.output.isEmpty()) {
         m_out.write(dumped.text);
-    } else if (const auto writeError = AtomicFileWriter::write(commandLine.output, dumped.text)) {
-        report(*writeError);
+    } else if (const auto failure = writeWholeFile(commandLine.output, dumped.text)) {
+        report(failure->message());
         return BadInput;
     }
     return dumped.problems.isEmpty() ? Success : BadInput;

@@ -1,0 +1,242 @@
+#include "AtomicFileWriter.h"
+#include "CatalogueStore.h"
+#include "DataFileBuilder.h"
+#include "FileModes.h"
+#include "OwnListFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+namespace Build = DataFileBuilder;
+using Step = AtomicFileWriter::Step;
+
+Q_DECLARE_METATYPE(std::optional<QByteArray>)
+
+namespace {
+
+const QByteArray Cat = Build::record("  Gato", "=^.^=");
+const QByteArray Sun = Build::record("Sol", "\\o/");
+// Bytes a trimmed rebuild would change: leading blanks, a terminator, a tab, a C1 byte.
+const QByteArray Odd = Build::record("  m\xE6"
+                                     "e\t",
+                                     "\x81 :-) ");
+const std::optional<QByteArray> Missing;
+
+} // namespace
+
+class TestOwnListFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(FileModes::obeyFileModes()); }
+    void init();
+    void cleanup();
+    void appendsAfterTheLastWholeRecord_data();
+    void appendsAfterTheLastWholeRecord();
+    void removesOneRecordKeepingTheOthersByteForByte_data();
+    void removesOneRecordKeepingTheOthersByteForByte();
+    void staleTemporaryFileNeverReachesTheList();
+    void clearLeavesNoFile_data();
+    void clearLeavesNoFile();
+    void failureIsReportedAndLeavesTheFileAsItWas_data();
+    void failureIsReportedAndLeavesTheFileAsItWas();
+
+private:
+    QString path(const QString& name) const { return m_folder->filePath(name); }
+    std::optional<QByteArray> ownList() const;
+    void setOwnList(const std::optional<QByteArray>& bytes) const;
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<CatalogueStore> m_store;
+};
+
+void TestOwnListFile::init()
+{
+    m_folder = std::make_unique<QTemporaryDir>();
+    m_store = std::make_unique<CatalogueStore>(m_folder->path());
+}
+
+void TestOwnListFile::cleanup()
+{
+    // Whatever a test made read-only, the folder must be removable.
+    FileModes::setWritable(m_folder->path(), true);
+    m_store.reset();
+    m_folder.reset();
+}
+
+std::optional<QByteArray> TestOwnListFile::ownList() const
+{
+    QFile file(path(u"custom.bra"_s));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+void TestOwnListFile::setOwnList(const std::optional<QByteArray>& bytes) const
+{
+    if (bytes)
+        QVERIFY(Build::write(path(u"custom.bra"_s), *bytes));
+}
+
+void TestOwnListFile::appendsAfterTheLastWholeRecord_data()
+{
+    QTest::addColumn<std::optional<QByteArray>>("before");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("representation");
+    QTest::addColumn<QByteArray>("after");
+
+    QTest::newRow("missing file: created with one padded record")
+        << Missing << u"Sol"_s << u"\\o/"_s << Sun;
+    QTest::newRow("same emoticon twice: two records")
+        << std::optional(Sun) << u"Sol"_s << u"\\o/"_s << Sun + Sun;
+    QTest::newRow("leading blanks are stored")
+        << std::optional(Sun) << u"  Gato"_s << u"=^.^="_s << Sun + Cat;
+    QTest::newRow("long texts cut to the field widths")
+        << Missing << QString(40, u'n') << QString(20, u'r')
+        << QByteArray(35, 'n') + QByteArray(15, 'r');
+    QTest::newRow("a trailing piece of a record is written over")
+        << std::optional(Sun + "junk") << u"  Gato"_s << u"=^.^="_s << Sun + Cat;
+    QTest::newRow("Windows-1252 bytes") << Missing << u"Mãe €"_s << u"æ"_s
+                                        << Build::record("M\xE3"
+                                                         "e \x80",
+                                                         "\xE6");
+}
+
+void TestOwnListFile::appendsAfterTheLastWholeRecord()
+{
+    QFETCH(std::optional<QByteArray>, before);
+    QFETCH(QString, name);
+    QFETCH(QString, representation);
+    QFETCH(QByteArray, after);
+    setOwnList(before);
+
+    QCOMPARE(OwnListFile(*m_store).append(EmoticonRecord::fromTexts(name, representation)),
+             std::nullopt);
+    QCOMPARE(ownList(), std::optional(after));
+}
+
+void TestOwnListFile::removesOneRecordKeepingTheOthersByteForByte_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QByteArray>("after");
+
+    QTest::newRow("second of three") << Odd + Sun + Cat << 1 << Odd + Cat;
+    QTest::newRow("first of three") << Sun + Odd + Cat << 0 << Odd + Cat;
+    QTest::newRow("last of three") << Cat + Odd + Sun << 2 << Cat + Odd;
+    QTest::newRow("the only one: an empty file") << Sun << 0 << QByteArray();
+    QTest::newRow("one of two identical records") << Sun + Sun << 1 << Sun;
+    QTest::newRow("a trailing piece of a record is dropped") << Cat + Sun + "junk" << 0 << Sun;
+}
+
+void TestOwnListFile::removesOneRecordKeepingTheOthersByteForByte()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(int, index);
+    QFETCH(QByteArray, after);
+    setOwnList(before);
+
+    QCOMPARE(OwnListFile(*m_store).remove(index), std::nullopt);
+    QCOMPARE(ownList(), std::optional(after));
+    QVERIFY(!QFile::exists(path(u"custom.tmp"_s)));
+}
+
+void TestOwnListFile::staleTemporaryFileNeverReachesTheList()
+{
+    setOwnList(Cat + Sun);
+    QVERIFY(Build::write(path(u"custom.tmp"_s), Odd + Odd + Odd));
+
+    QCOMPARE(OwnListFile(*m_store).remove(0), std::nullopt);
+    QCOMPARE(ownList(), std::optional(Sun));
+    QVERIFY(!QFile::exists(path(u"custom.tmp"_s)));
+}
+
+void TestOwnListFile::clearLeavesNoFile_data()
+{
+    QTest::addColumn<std::optional<QByteArray>>("before");
+    QTest::newRow("two records") << std::optional(Cat + Sun);
+    QTest::newRow("already missing") << Missing;
+}
+
+void TestOwnListFile::clearLeavesNoFile()
+{
+    QFETCH(std::optional<QByteArray>, before);
+    setOwnList(before);
+    QCOMPARE(OwnListFile(*m_store).clear(), std::nullopt);
+    QCOMPARE(ownList(), Missing);
+}
+
+void TestOwnListFile::failureIsReportedAndLeavesTheFileAsItWas_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<std::optional<QByteArray>>("before");
+    QTest::addColumn<QString>("readOnly"); // "folder", "file" or ""
+    QTest::addColumn<int>("faultStep");    // a simulated failure at this Step, or -1
+    QTest::addColumn<std::errc>("faultError");
+    QTest::addColumn<QString>("message"); // %1 stands for the data folder
+
+    const std::optional before(Cat + Sun);
+    const std::errc none{};
+    const QString denied = u"sem permissão de acesso."_s;
+    QTest::newRow("add in a read-only folder")
+        << u"append"_s << Missing << u"folder"_s << -1 << none
+        << u"Não foi possível gravar o arquivo %1custom.bra: "_s + denied;
+    QTest::newRow("add to a read-only file")
+        << u"append"_s << before << u"file"_s << -1 << none
+        << u"Não foi possível gravar o arquivo %1custom.bra: "_s + denied;
+    QTest::newRow("remove in a read-only folder")
+        << u"remove"_s << before << u"folder"_s << -1 << none
+        << u"Não foi possível criar o arquivo %1custom.tmp: "_s + denied;
+    QTest::newRow("remove from a file deleted meanwhile")
+        << u"remove"_s << Missing << QString() << -1 << none
+        << u"Não foi possível ler o arquivo %1custom.bra: o arquivo ou a pasta não existe."_s;
+    QTest::newRow("remove, disk full while writing")
+        << u"remove"_s << before << QString() << int(Step::Write) << std::errc::no_space_on_device
+        << u"Não foi possível gravar o arquivo %1custom.tmp: não há espaço livre no disco."_s;
+    QTest::newRow("remove, flush to disk fails")
+        << u"remove"_s << before << QString() << int(Step::Flush) << std::errc::io_error
+        << u"Não foi possível gravar o arquivo %1custom.tmp: erro de leitura ou gravação no "
+           "disco."_s;
+    QTest::newRow("remove, rename fails")
+        << u"remove"_s << before << QString() << int(Step::Rename)
+        << std::errc::device_or_resource_busy
+        << u"Não foi possível renomear o arquivo %1custom.tmp para %1custom.bra: o arquivo "
+           "está em uso."_s;
+    QTest::newRow("clear in a read-only folder")
+        << u"clear"_s << before << u"folder"_s << -1 << none
+        << u"Não foi possível excluir o arquivo %1custom.bra: "_s + denied;
+}
+
+void TestOwnListFile::failureIsReportedAndLeavesTheFileAsItWas()
+{
+    QFETCH(QString, operation);
+    QFETCH(std::optional<QByteArray>, before);
+    QFETCH(QString, readOnly);
+    QFETCH(int, faultStep);
+    QFETCH(std::errc, faultError);
+    QFETCH(QString, message);
+    setOwnList(before);
+    if (!readOnly.isEmpty())
+        QVERIFY(FileModes::setWritable(
+            readOnly == u"folder" ? m_folder->path() : path(u"custom.bra"_s), false));
+    std::optional<AtomicFileWriter::SimulatedFault> fault;
+    if (faultStep >= 0)
+        fault.emplace(Step(faultStep), faultError);
+
+    OwnListFile file(*m_store);
+    const std::optional<FileFailure> failure =
+        operation == u"append"   ? file.append(EmoticonRecord::fromTexts(u"Novo", u":-D"))
+        : operation == u"remove" ? file.remove(0)
+                                 : file.clear();
+    QVERIFY(failure);
+    QCOMPARE(failure->message(), message.arg(m_store->DataFolder()));
+    QCOMPARE(ownList(), before);
+    QVERIFY(!QFile::exists(path(u"custom.tmp"_s)));
+}
+
+QTEST_GUILESS_MAIN(TestOwnListFile)
+#include "tst_own_list_file.moc"
