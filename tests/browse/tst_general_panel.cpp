@@ -142,10 +142,9 @@ void TestGeneralPanel::selectionShowsTheRecordAtItsIndex_data()
         << u"OBJETOS"_s << 3 << QString();
     QTest::newRow("no terminator: nothing, not the previous emoticon")
         << u"OBJETOS"_s << 4 << QString();
-    QTest::newRow("own list index 0 is record 1, trimmed") << u"LISTA PRÓPRIA"_s << 0
-                                                           << u"=^.^="_s;
-    QTest::newRow("own list keeps its terminator letter") << u"LISTA PRÓPRIA"_s << 1
-                                                          << u"<3 \u00E6"_s;
+    QTest::newRow("own list index 0 is record 1, trimmed") << u"LISTA PRÓPRIA"_s << 0 << u"=^.^="_s;
+    QTest::newRow("own list keeps its terminator letter")
+        << u"LISTA PRÓPRIA"_s << 1 << u"<3 \u00E6"_s;
     QTest::newRow("own list last record") << u"LISTA PRÓPRIA"_s << 2 << u"@}-;-"_s;
 }
 
@@ -229,8 +228,8 @@ void TestGeneralPanel::previewDrawsInsideTheTextCell()
     QVERIFY2(thickness > cell / 2 && thickness <= cell, qPrintable(QString::number(thickness)));
     if (turned) {
         // Downward from the size's start point, the letters to its left.
-        const QPoint start = std::array{QPoint(1650, 500), QPoint(1850, 300),
-                                        QPoint(2000, 100)}[sizePosition] / 15;
+        const QPoint start =
+            std::array{QPoint(1650, 500), QPoint(1850, 300), QPoint(2000, 100)}[sizePosition] / 15;
         QVERIFY(drawn.right() <= start.x() + 1 && drawn.right() >= start.x() - cell / 4);
         QVERIFY(drawn.left() >= start.x() - cell - 1);
         QVERIFY(drawn.top() >= start.y() - 1 && drawn.top() <= start.y() + 4);
@@ -402,7 +401,8 @@ void TestGeneralPanel::rotatePictureFillsItsPlace()
         }
     }
     QCOMPARE(rotate->size(), QSize(29, 27));
-    QVERIFY2(painted.width() >= 22 && painted.height() >= 22, qPrintable(QDebug::toString(painted)));
+    QVERIFY2(painted.width() >= 22 && painted.height() >= 22,
+             qPrintable(QDebug::toString(painted)));
 }
 
 QTEST_MAIN(TestGeneralPanel)

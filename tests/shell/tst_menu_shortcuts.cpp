@@ -46,9 +46,8 @@ void TestMenuShortcuts::switchPanelsFromATextBox_data()
         {u"mnuConfig"_s, u"txtOwnListRepresentation"_s},
     };
     const QList<std::pair<QString, QString>> shortcuts = {
-        {u"Ctrl+A"_s, u"fraAOL"_s},   {u"Ctrl+M"_s, u"fraMSN"_s},
-        {u"Ctrl+Y"_s, u"fraYahoo"_s}, {u"Ctrl+O"_s, u"fraConfig"_s},
-        {u"Ctrl+G"_s, u"fraGeneral"_s},
+        {u"Ctrl+A"_s, u"fraAOL"_s},    {u"Ctrl+M"_s, u"fraMSN"_s},     {u"Ctrl+Y"_s, u"fraYahoo"_s},
+        {u"Ctrl+O"_s, u"fraConfig"_s}, {u"Ctrl+G"_s, u"fraGeneral"_s},
     };
     for (const auto& [entry, box] : boxes) {
         for (const auto& [keys, frame] : shortcuts) {

@@ -17,7 +17,7 @@ private slots:
 };
 
 namespace {
-const QStringList Names = {u"Banana"_s, u"Abelha"_s, u"Ábaco"_s, u"abacaxi"_s,
+const QStringList Names = {u"Banana"_s,   u"Abelha"_s,     u"Ábaco"_s, u"abacaxi"_s,
                            u"Bananada"_s, u"Maçã verde"_s, u"Échec"_s};
 } // namespace
 
