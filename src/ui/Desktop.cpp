@@ -27,8 +27,10 @@ QMessageBox::StandardButton SystemDesktop::showMessage(QWidget* parent, const Me
 {
     QMessageBox box(message.icon, message.title, message.text, message.buttons, parent);
     for (const auto& [button, text] : ButtonTexts) {
-        if (QAbstractButton* shown = box.button(button))
+        if (QAbstractButton* shown = box.button(button)) {
             shown->setText(text.toString());
+            shown->setIcon(QIcon()); // the words alone, without the style's stock pictures
+        }
     }
     return QMessageBox::StandardButton(box.exec());
 }
