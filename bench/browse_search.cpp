@@ -66,6 +66,7 @@ public:
     {
         return QMessageBox::Ok;
     }
+    bool openLink(const QUrl&) override { return false; }
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "Desktop.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QPushButton>
 
 namespace {
@@ -33,4 +34,9 @@ QMessageBox::StandardButton SystemDesktop::showMessage(QWidget* parent, const Me
         }
     }
     return QMessageBox::StandardButton(box.exec());
+}
+
+bool SystemDesktop::openLink(const QUrl& link)
+{
+    return QDesktopServices::openUrl(link);
 }

@@ -3,14 +3,16 @@
 #include <QMessageBox>
 #include <QString>
 #include <QStringView>
+#include <QUrl>
 
 class QWidget;
 
 // The title of the window, and of every message box that names none of its own.
 inline constexpr QStringView ApplicationTitle = u"Quillane Emoticon";
 
-// What the program asks of the desktop beyond its own window: the beep and modal messages.
-// The window is handed one; tests hand it a recording fake, so that nothing blocks.
+// What the program asks of the desktop beyond its own window: the beep, modal messages and
+// opening links. The window is handed one; tests hand it a recording fake, so that nothing
+// blocks and no browser starts.
 class Desktop {
 public:
     struct Message {
@@ -25,6 +27,9 @@ public:
     virtual void beep() = 0;
     // Shows a modal message box over parent; returns the button the user pressed.
     virtual QMessageBox::StandardButton showMessage(QWidget* parent, const Message& message) = 0;
+    // Hands a web address, mail link or local file to the program the desktop opens it with,
+    // without waiting for it; false when nothing could open it.
+    virtual bool openLink(const QUrl& link) = 0;
 };
 
 // The real desktop: the system beep and Qt's message boxes, with Portuguese buttons whatever
@@ -33,4 +38,5 @@ class SystemDesktop final : public Desktop {
 public:
     void beep() override;
     QMessageBox::StandardButton showMessage(QWidget* parent, const Message& message) override;
+    bool openLink(const QUrl& link) override;
 };

@@ -5,8 +5,8 @@
 #include <QList>
 #include <utility>
 
-// A desktop that records instead of acting: no sound, no dialog. Message boxes answer with
-// the answer set beforehand (OK when none was set).
+// A desktop that records instead of acting: no sound, no dialog, no browser. Message boxes
+// answer with the answer set beforehand (OK when none was set).
 class RecordingDesktop final : public Desktop {
 public:
     void beep() override { ++beeps; }
@@ -15,8 +15,14 @@ public:
         messages.append(message);
         return std::exchange(nextAnswer, QMessageBox::Ok);
     }
+    bool openLink(const QUrl& link) override
+    {
+        links.append(link);
+        return true;
+    }
 
     int beeps = 0;
     QList<Message> messages;
+    QList<QUrl> links;
     QMessageBox::StandardButton nextAnswer = QMessageBox::Ok;
 };
