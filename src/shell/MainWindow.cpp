@@ -8,6 +8,8 @@
 #include "Desktop.h"
 #include "GeneralPanel.h"
 #include "MenuShortcutsFirst.h"
+#include "MessengerLayouts.h"
+#include "MessengerPanel.h"
 #include "OwnListPanel.h"
 #include "ToolStrip.h"
 #include "Twips.h"
@@ -25,16 +27,15 @@ using Panel = MainWindow::Panel;
 struct FrameSpec {
     Panel panel;
     const char* frameName;
-    const char* boxName; // for the boxes that have no panel class of their own
-    QColor boxColour;
+    const MessengerLayout* messenger = nullptr;
 };
 
 const FrameSpec Frames[] = {
-    {Panel::General, "fraGeneral", nullptr, {}},
-    {Panel::Config, "fraConfig", nullptr, {}},
-    {Panel::AOL, "fraAOL", "picAOLBackground", QColor(0, 0, 192)},
-    {Panel::MSN, "fraMSN", "picMSNBackground", QColor(0, 128, 128)},
-    {Panel::Yahoo, "fraYahoo", "picYahooBackground", QColor(64, 64, 64)},
+    {Panel::General, "fraGeneral"},
+    {Panel::Config, "fraConfig"},
+    {Panel::AOL, "fraAOL", &MessengerLayouts::AOL},
+    {Panel::MSN, "fraMSN", &MessengerLayouts::MSN},
+    {Panel::Yahoo, "fraYahoo", &MessengerLayouts::Yahoo},
 };
 
 // Menu entries that show a panel.
@@ -105,9 +106,9 @@ void MainWindow::buildPanels(QWidget* clientArea)
         } else if (row.panel == Panel::Config) {
             box = m_ownList = new OwnListPanel(m_store, panelFrame);
         } else {
-            box = new QWidget(panelFrame);
-            box->setObjectName(QString::fromLatin1(row.boxName));
-            Controls::setBackground(box, row.boxColour);
+            auto* messenger = new MessengerPanel(*row.messenger, *m_confirmationTimer, panelFrame);
+            connect(messenger, &MessengerPanel::codeClicked, this, &MainWindow::cmdMessenger_Click);
+            box = m_messengers[row.panel] = messenger;
         }
         box->setGeometry(BoxPlace);
     }
@@ -157,7 +158,20 @@ void MainWindow::Toolbar2_ButtonClick(int index)
     m_ownList->CustomListUpdate();
 }
 
+void MainWindow::cmdMessenger_Click(const QString& code)
+{
+    CurrentEmoticon = code;
+    CopyEmoticon();
+}
+
 void MainWindow::CopyEmoticon()
 {
-    ClipboardCopy(m_desktop, *m_confirmationTimer).copy(CurrentEmoticon, {});
+    // All three messenger panels confirm: whichever the user switches to before the tick
+    // still shows it.
+    const MessengerPanel* yahoo = m_messengers.at(Panel::Yahoo);
+    const MessengerPanel* aol = m_messengers.at(Panel::AOL);
+    const MessengerPanel* msn = m_messengers.at(Panel::MSN);
+    ClipboardCopy(m_desktop, *m_confirmationTimer)
+        .copy(CurrentEmoticon, {yahoo->copiedIcon(), yahoo->copiedCaption(), aol->copiedIcon(),
+                                aol->copiedCaption(), msn->copiedIcon(), msn->copiedCaption()});
 }

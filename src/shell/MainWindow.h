@@ -8,7 +8,7 @@
 //   browse (GeneralPanel)  - CategorySelector fills its list from the chosen category file;
 //                            selecting an entry reads its record again by the entry's index;
 //   own list (OwnListPanel) - the user's favourites, kept in custom.bra;
-//   AOL, MSN, Yahoo         - the messengers' fixed codes.
+//   AOL, MSN, Yahoo (MessengerPanel) - the messengers' fixed codes; a click copies one.
 // Menu entries and the first two toolbars switch panels (VisibleFalse, then show one); the
 // toolbars also rebuild the own list from its file.
 
@@ -17,10 +17,12 @@
 
 #include <QMainWindow>
 #include <array>
+#include <map>
 
 class ConfirmationTimer;
 class Desktop;
 class GeneralPanel;
+class MessengerPanel;
 class OwnListPanel;
 class QFrame;
 
@@ -44,6 +46,8 @@ public:
 public slots:
     void Toolbar1_ButtonClick(int index);
     void Toolbar2_ButtonClick(int index);
+    // Every button of the messenger panels: its code becomes CurrentEmoticon, then is copied.
+    void cmdMessenger_Click(const QString& code);
 
 private:
     void buildPanels(QWidget* clientArea);
@@ -58,4 +62,5 @@ private:
     std::array<QFrame*, 5> m_frames{};
     GeneralPanel* m_general = nullptr;
     OwnListPanel* m_ownList = nullptr;
+    std::map<Panel, MessengerPanel*> m_messengers;
 };
