@@ -1,0 +1,65 @@
+#include "SettingsFile.h"
+
+#include "CatalogueStore.h"
+#include "DataFileNames.h"
+#include "Windows1252.h"
+
+#include <QFile>
+#include <QtEndian>
+#include <cerrno>
+
+namespace {
+
+constexpr quint16 TextTag = 8;
+constexpr qsizetype HeaderSize = 4;
+
+} // namespace
+
+SettingsFile::SettingsFile(CatalogueStore& store)
+    : m_store(store)
+{
+}
+
+bool SettingsFile::readAlwaysOnTop()
+{
+    FileChannel& channel = m_store.channel();
+    channel.openOrCreate(m_store.pathOf(DataFileNames::Settings));
+    // The longest text a 16-bit length can announce.
+    const QByteArray bytes = channel.readAt(0, HeaderSize + 0xFFFF);
+    channel.close();
+    return holdsOn(bytes);
+}
+
+std::optional<FileFailure> SettingsFile::writeAlwaysOnTop(QStringView setting)
+{
+    m_store.channel().close();
+    const QString path = m_store.pathOf(DataFileNames::Settings);
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::ReadWrite))
+        return FileFailure{FileFailure::Action::Write, path, lastSystemError()};
+    const QByteArray bytes = bytesOf(setting);
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        return FileFailure{FileFailure::Action::Write, path, lastSystemError()};
+    return std::nullopt;
+}
+
+bool SettingsFile::holdsOn(QByteArrayView bytes)
+{
+    if (bytes.size() < HeaderSize || qFromLittleEndian<quint16>(bytes.data()) != TextTag)
+        return false;
+    const quint16 length = qFromLittleEndian<quint16>(bytes.data() + 2);
+    if (bytes.size() < HeaderSize + length)
+        return false;
+    return Windows1252::decode(bytes.sliced(HeaderSize, length)).compare(On, Qt::CaseInsensitive) ==
+           0;
+}
+
+QByteArray SettingsFile::bytesOf(QStringView setting)
+{
+    const QByteArray text = Windows1252::encode(setting);
+    QByteArray bytes(HeaderSize, Qt::Uninitialized);
+    qToLittleEndian<quint16>(TextTag, bytes.data());
+    qToLittleEndian<quint16>(quint16(text.size()), bytes.data() + 2);
+    return bytes + text;
+}

@@ -1,0 +1,123 @@
+#include "CatalogueStore.h"
+#include "FileModes.h"
+#include "SettingsFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// emoticon.dat: the always-on-top choice as a tagged text, read once at start and written at
+// the start of the file at shut-down.
+class TestSettingsFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(FileModes::obeyFileModes()); }
+    void readsTheChoice_data();
+    void readsTheChoice();
+    void missingFileIsCreatedEmptyAndReadsOff();
+    void writesSevenBytesAndKeepsTheRest_data();
+    void writesSevenBytesAndKeepsTheRest();
+    void unwritableFileIsReported();
+};
+
+namespace {
+QByteArray tagged(quint8 tag, quint8 length, const QByteArray& text)
+{
+    const char header[] = {char(tag), 0, char(length), 0};
+    return QByteArray(header, sizeof header) + text;
+}
+} // namespace
+
+void TestSettingsFile::readsTheChoice_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("on");
+
+    QTest::newRow("YYY") << tagged(8, 3, "YYY") << true;
+    QTest::newRow("lower-case yyy") << tagged(8, 3, "yyy") << true;
+    QTest::newRow("mixed case, bytes beyond") << tagged(8, 3, "yYy") + "junk" << true;
+    QTest::newRow("NNN") << tagged(8, 3, "NNN") << false;
+    QTest::newRow("four Y") << tagged(8, 4, "YYYY") << false;
+    QTest::newRow("two Y") << tagged(8, 2, "YY") << false;
+    QTest::newRow("shorter than its length says") << tagged(8, 3, "YY") << false;
+    QTest::newRow("another tag") << tagged(9, 3, "YYY") << false;
+    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("header cut short") << QByteArray("\x08\x00", 2) << false;
+}
+
+void TestSettingsFile::readsTheChoice()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, on);
+
+    QTemporaryDir folder;
+    QFile file(folder.filePath(u"emoticon.dat"_s));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    file.close();
+    CatalogueStore store(folder.path());
+    QCOMPARE(SettingsFile(store).readAlwaysOnTop(), on);
+    QVERIFY(!store.channel().isOpen());
+}
+
+void TestSettingsFile::missingFileIsCreatedEmptyAndReadsOff()
+{
+    QTemporaryDir folder;
+    CatalogueStore store(folder.path());
+    QVERIFY(!SettingsFile(store).readAlwaysOnTop());
+    QCOMPARE(QFileInfo(folder.filePath(u"emoticon.dat"_s)).size(), 0);
+}
+
+void TestSettingsFile::writesSevenBytesAndKeepsTheRest_data()
+{
+    QTest::addColumn<QByteArray>("before"); // empty: no file
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<QByteArray>("after");
+
+    QTest::newRow("missing file, off") << QByteArray() << u"NNN"_s << tagged(8, 3, "NNN");
+    QTest::newRow("on over off") << tagged(8, 3, "NNN") << u"YYY"_s << tagged(8, 3, "YYY");
+    QTest::newRow("longer file keeps its tail")
+        << tagged(8, 4, "yyyy") + "tail" << u"YYY"_s << tagged(8, 3, "YYY") + "y" + "tail";
+}
+
+void TestSettingsFile::writesSevenBytesAndKeepsTheRest()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, setting);
+    QFETCH(QByteArray, after);
+
+    QTemporaryDir folder;
+    QFile file(folder.filePath(u"emoticon.dat"_s));
+    if (!before.isEmpty()) {
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
+        file.close();
+    }
+    CatalogueStore store(folder.path());
+    QCOMPARE(SettingsFile(store).writeAlwaysOnTop(setting), std::nullopt);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), after);
+}
+
+void TestSettingsFile::unwritableFileIsReported()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"emoticon.dat"_s);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(tagged(8, 3, "NNN")) == 7);
+    file.close();
+    QVERIFY(FileModes::setWritable(path, false));
+
+    CatalogueStore store(folder.path());
+    const std::optional<FileFailure> failure = SettingsFile(store).writeAlwaysOnTop(u"YYY");
+    QVERIFY(failure);
+    QVERIFY2(failure->message().contains(u"emoticon.dat"_s), qPrintable(failure->message()));
+    QVERIFY(failure->message().contains(u"sem permissão"_s));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), tagged(8, 3, "NNN"));
+    QVERIFY(FileModes::setWritable(path, true));
+}
+
+QTEST_MAIN(TestSettingsFile)
+#include "tst_settings_file.moc"
