@@ -1,10 +1,11 @@
 #include "OwnListPanel.h"
 
-#include "CatalogueStore.h"
+#include "CataloguePicker.h"
+#include "ClickableLabel.h"
 #include "Controls.h"
-#include "DataFileNames.h"
 #include "EmoticonList.h"
-#include "EmoticonRecord.h"
+#include "EntryBoxes.h"
+#include "OwnListEditor.h"
 #include "ShapeWidget.h"
 #include "Twips.h"
 
@@ -93,6 +94,13 @@ const PictureSpec Pictures[] = {
     {"imgOwnListLegend", u"copied", Twips::rect(3195, 3735, 480, 480)},
 };
 
+// The pictures that act on a click, and what they do.
+const std::pair<const char*, void (OwnListEditor::*)()> PictureActions[] = {
+    {"imgOwnListAdd", &OwnListEditor::imgOwnListAdd_Click},
+    {"imgOwnListRemove", &OwnListEditor::imgOwnListRemove_Click},
+    {"imgOwnListClear", &OwnListEditor::imgOwnListClear_Click},
+};
+
 void setBuddy(QWidget* panel, const char* labelName, QWidget* buddy)
 {
     panel->findChild<QLabel*>(QString::fromLatin1(labelName))->setBuddy(buddy);
@@ -100,20 +108,26 @@ void setBuddy(QWidget* panel, const char* labelName, QWidget* buddy)
 
 } // namespace
 
-OwnListPanel::OwnListPanel(CatalogueStore& store, QWidget* parent)
+OwnListPanel::OwnListPanel(CatalogueStore& store, Desktop& desktop,
+                           ConfirmationTimer& confirmationTimer, QWidget* parent)
     : QWidget(parent)
-    , m_store(store)
 {
     setObjectName(QStringLiteral("picConfigBackground"));
     Controls::setBackground(this, QColor(224, 224, 224));
 
     Controls::makeAll(this, {Fields, Labels, Pictures});
     findChild<QLabel*>(QStringLiteral("lblOwnListInfo"))->setWordWrap(true);
-    findChild<QWidget*>(QStringLiteral("lblOwnListLegend"))->hide();
-    findChild<QWidget*>(QStringLiteral("imgOwnListLegend"))->hide();
 
     buildLists();
     buildEntryBoxes();
+
+    m_boxes = new EntryBoxes(m_name, m_representation, this);
+    m_picker = new CataloguePicker(store, m_catalogue, m_search, *m_boxes, this);
+    m_editor = new OwnListEditor(store, desktop, confirmationTimer, *m_boxes, *m_picker,
+                                 {m_ownList, findChild<QLabel*>(QStringLiteral("imgOwnListLegend")),
+                                  findChild<QLabel*>(QStringLiteral("lblOwnListLegend"))},
+                                 this);
+    connectPictures();
 
     // The keyboard walks the panel in the order a user composes an entry.
     setTabOrder(m_search, m_ownList);
@@ -143,18 +157,20 @@ void OwnListPanel::buildEntryBoxes()
     setBuddy(this, "lblOwnListRepresentation", m_representation);
 }
 
+void OwnListPanel::connectPictures()
+{
+    for (const auto& [pictureName, action] : PictureActions)
+        connect(findChild<ClickableLabel*>(QString::fromLatin1(pictureName)),
+                &ClickableLabel::clicked, m_editor, action);
+}
+
 void OwnListPanel::prepare()
 {
-    m_name->clear();
-    m_representation->clear();
-    m_catalogue->setEntries(
-        m_store.ReadCategoryEntries(m_store.pathOf(DataFileNames::WholeCatalogue)));
+    m_boxes->clear();
+    m_picker->fill();
 }
 
 void OwnListPanel::CustomListUpdate()
 {
-    QStringList names = m_store.ReadOwnListEntries();
-    for (QString& name : names)
-        name = TrimBlanks(name).toString();
-    m_ownList->setEntries(names);
+    m_editor->CustomListUpdate();
 }

@@ -104,7 +104,8 @@ void MainWindow::buildPanels(QWidget* clientArea)
             box = m_general =
                 new GeneralPanel(m_store, m_desktop, *m_confirmationTimer, panelFrame);
         } else if (row.panel == Panel::Config) {
-            box = m_ownList = new OwnListPanel(m_store, panelFrame);
+            box = m_ownList =
+                new OwnListPanel(m_store, m_desktop, *m_confirmationTimer, panelFrame);
         } else {
             auto* messenger = new MessengerPanel(*row.messenger, *m_confirmationTimer, panelFrame);
             connect(messenger, &MessengerPanel::codeClicked, this, &MainWindow::cmdMessenger_Click);

@@ -1,0 +1,622 @@
+#include "AtomicFileWriter.h"
+#include "CatalogueStore.h"
+#include "ConfirmationTimer.h"
+#include "DataFileBuilder.h"
+#include "EmoticonList.h"
+#include "FileModes.h"
+#include "MainWindow.h"
+#include "OwnListPanel.h"
+#include "RecordingDesktop.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+namespace Build = DataFileBuilder;
+using Step = AtomicFileWriter::Step;
+
+namespace {
+
+// The catalogue: a 34-character name, and a record whose representation has no terminator.
+const QString LongName = u"Nome comprido "_s + QString(20, u'x');
+const QByteArray Catalogue = Build::categoryFile(
+    Build::categoryRecord({u"Abelha"_s, u"(*)"_s}) +
+    Build::categoryRecord({u"Gato"_s, u"=^.^="_s}) +
+    Build::categoryRecord({u"Gato bravo"_s, u">^.^<"_s}) +
+    Build::categoryRecord({LongName, u":-)"_s}) + Build::record("Sem fim\xE6", ":-("));
+
+const QByteArray Bee = Build::record("Abelha", "(*)");
+const QByteArray Cat = Build::record("  Gato", "=^.^=");
+const QByteArray Sun = Build::record("Sol", "\\o/");
+const QByteArray Blank = Build::record(" ", " ");
+
+const QString AddRefusal =
+    u"Selecione antes na lista um emoticon ou digite nos campos o seu próprio."_s;
+const QString RemoveRefusal = u"Você não selecionou nenhum emoticon para ser removido."_s;
+const QString Unchanged = u"\nA lista própria não foi alterada."_s;
+
+// Records what RecordingDesktop records, and lets a test look at the window while a message
+// is open.
+class WatchingDesktop final : public Desktop {
+public:
+    void beep() override { recorded.beep(); }
+    QMessageBox::StandardButton showMessage(QWidget* parent, const Message& message) override
+    {
+        if (whileShown)
+            whileShown();
+        return recorded.showMessage(parent, message);
+    }
+    bool openLink(const QUrl& link) override { return recorded.openLink(link); }
+
+    RecordingDesktop recorded;
+    std::function<void()> whileShown;
+};
+
+} // namespace
+
+// The own-list editor on a temporary program folder, prepared as its toolbar button
+// prepares it.
+class TestOwnListPanel : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(FileModes::obeyFileModes()); }
+    void init();
+    void cleanup();
+    void addStoresWhatTheBoxesHold_data();
+    void addStoresWhatTheBoxesHold();
+    void addIsRefused_data();
+    void addIsRefused();
+    void removeEndsAsTheListWalkDoes_data();
+    void removeEndsAsTheListWalkDoes();
+    void removeIsRefused_data();
+    void removeIsRefused();
+    void clearAsksFirst_data();
+    void clearAsksFirst();
+    void fileFailureIsReportedAndChangesNothing_data();
+    void fileFailureIsReportedAndChangesNothing();
+    void selectionFillsTheBoxes_data();
+    void selectionFillsTheBoxes();
+    void searchSelectsTheFirstMatch_data();
+    void searchSelectsTheFirstMatch();
+    void typingLimitsBindTypingOnly_data();
+    void typingLimitsBindTypingOnly();
+    void keyboardWalksThePanelInOrder();
+    void additionShowsInTheOwnCategoryOfTheWindow();
+
+private:
+    template <typename T> T* find(const QString& name) const
+    {
+        T* child = m_host->findChild<T*>(name);
+        if (!child)
+            qFatal("no control %s", qPrintable(name));
+        return child;
+    }
+    EmoticonList* catalogue() const { return find<EmoticonList>(u"lstOwnListEmoticons"_s); }
+    EmoticonList* ownList() const { return find<EmoticonList>(u"lstOwnListCustom"_s); }
+    QString path(const QString& name) const { return m_folder->filePath(name); }
+
+    void setOwnList(const QByteArray& bytes);
+    std::optional<QByteArray> ownListFile() const;
+    void clickEntry(EmoticonList* list, int row) const;
+    void clickPicture(const QString& name) const;
+    void type(const QString& boxName, const QString& keys) const;
+    QStringList boxes() const;
+    QString legend() const; // the status word while it is shown
+    void compareMessages(const QStringList& texts) const;
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<CatalogueStore> m_store;
+    WatchingDesktop m_desktop;
+    std::unique_ptr<QWidget> m_host;
+    OwnListPanel* m_panel = nullptr;
+};
+
+void TestOwnListPanel::init()
+{
+    m_folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(Build::write(path(u"all.bra"_s), Catalogue));
+    m_store = std::make_unique<CatalogueStore>(m_folder->path());
+    m_desktop = {};
+    m_host = std::make_unique<QWidget>();
+    auto* timer = new ConfirmationTimer(m_host.get());
+    m_panel = new OwnListPanel(*m_store, m_desktop, *timer, m_host.get());
+    m_panel->resize(465, 321);
+    m_host->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_host.get()));
+    m_panel->prepare();
+    m_panel->CustomListUpdate();
+}
+
+void TestOwnListPanel::cleanup()
+{
+    FileModes::setWritable(m_folder->path(), true);
+    m_host.reset();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void TestOwnListPanel::setOwnList(const QByteArray& bytes)
+{
+    QVERIFY(Build::write(path(u"custom.bra"_s), bytes));
+    m_panel->CustomListUpdate();
+}
+
+std::optional<QByteArray> TestOwnListPanel::ownListFile() const
+{
+    QFile file(path(u"custom.bra"_s));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+void TestOwnListPanel::clickEntry(EmoticonList* list, int row) const
+{
+    const QModelIndex index = list->model()->index(row, 0);
+    list->scrollTo(index);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+}
+
+void TestOwnListPanel::clickPicture(const QString& name) const
+{
+    QTest::mouseClick(find<QLabel>(name), Qt::LeftButton);
+}
+
+void TestOwnListPanel::type(const QString& boxName, const QString& keys) const
+{
+    auto* box = find<QLineEdit>(boxName);
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_End);
+    // Key by key, as a keyboard layout delivers them, letters beyond Latin-1 included.
+    for (const char32_t character : keys.toUcs4())
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString::fromUcs4(&character, 1),
+                            Qt::NoModifier);
+}
+
+QStringList TestOwnListPanel::boxes() const
+{
+    return {find<QLineEdit>(u"txtOwnListEmoticonName"_s)->text(),
+            find<QLineEdit>(u"txtOwnListRepresentation"_s)->text()};
+}
+
+QString TestOwnListPanel::legend() const
+{
+    const auto* label = find<QLabel>(u"lblOwnListLegend"_s);
+    const bool shown = label->isVisibleTo(m_host.get()) &&
+                       find<QLabel>(u"imgOwnListLegend"_s)->isVisibleTo(m_host.get());
+    return shown ? label->text() : QString();
+}
+
+void TestOwnListPanel::compareMessages(const QStringList& texts) const
+{
+    const QList<Desktop::Message>& messages = m_desktop.recorded.messages;
+    QCOMPARE(messages.size(), texts.size());
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        QCOMPARE(messages[i].text, texts[i]);
+        QCOMPARE(messages[i].title, u"Erro"_s);
+        QCOMPARE(messages[i].icon, QMessageBox::Warning);
+        QCOMPARE(messages[i].buttons, QMessageBox::Ok);
+    }
+}
+
+void TestOwnListPanel::addStoresWhatTheBoxesHold_data()
+{
+    QTest::addColumn<int>("catalogueRow"); // selected first, or -1
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QStringList>("boxesAfter");
+
+    const QStringList empty{QString(), QString()};
+    QTest::newRow("typed by hand into a missing file: one padded record, boxes emptied")
+        << -1 << QStringList{u"  Gato"_s, u"=^.^="_s} << 1 << Cat << QStringList{u"Gato"_s}
+        << empty;
+    QTest::newRow("catalogue entry twice: two records, boxes show it again")
+        << 1 << QStringList{} << 2 << Build::record("Gato", "=^.^=").repeated(2)
+        << QStringList{u"Gato"_s, u"Gato"_s} << QStringList{u"Gato"_s, u"=^.^="_s};
+    QTest::newRow("one blank each: stored, listed as an empty entry")
+        << -1 << QStringList{u" "_s, u" "_s} << 1 << Blank << QStringList{QString()} << empty;
+    QTest::newRow("a 34-character catalogue name is stored whole")
+        << 3 << QStringList{} << 1 << Build::record(LongName.toLatin1(), ":-)")
+        << QStringList{LongName} << QStringList{LongName, u":-)"_s};
+}
+
+void TestOwnListPanel::addStoresWhatTheBoxesHold()
+{
+    QFETCH(int, catalogueRow);
+    QFETCH(QStringList, typed);
+    QFETCH(int, clicks);
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, entries);
+    QFETCH(QStringList, boxesAfter);
+    QVERIFY(QFile::remove(path(u"custom.bra"_s)));
+
+    if (catalogueRow >= 0)
+        clickEntry(catalogue(), catalogueRow);
+    if (!typed.isEmpty()) {
+        type(u"txtOwnListEmoticonName"_s, typed[0]);
+        type(u"txtOwnListRepresentation"_s, typed[1]);
+    }
+    for (int i = 0; i < clicks; ++i)
+        clickPicture(u"imgOwnListAdd"_s);
+
+    QCOMPARE(ownListFile(), std::optional(file));
+    QCOMPARE(ownList()->entries(), entries);
+    QCOMPARE(boxes(), boxesAfter);
+    QCOMPARE(legend(), u"ADICIONADO"_s);
+    compareMessages({});
+}
+
+void TestOwnListPanel::addIsRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("representation");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("both boxes empty") << QString() << QString() << AddRefusal;
+    QTest::newRow("name only") << u"Gato"_s << QString() << AddRefusal;
+    QTest::newRow("representation only") << QString() << u":-)"_s << AddRefusal;
+    QTest::newRow("a letter the file cannot hold")
+        << u"Gato ω"_s << u":-)"_s
+        << u"O caractere \"ω\" (U+03C9) não pode ser gravado na lista própria."_s;
+    QTest::newRow("a character of two UTF-16 units")
+        << u"Feliz"_s << u"😀"_s
+        << u"O caractere \"😀\" (U+1F600) não pode ser gravado na lista própria."_s;
+}
+
+void TestOwnListPanel::addIsRefused()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, representation);
+    QFETCH(QString, message);
+    setOwnList(Sun);
+
+    type(u"txtOwnListEmoticonName"_s, name);
+    type(u"txtOwnListRepresentation"_s, representation);
+    clickPicture(u"imgOwnListAdd"_s);
+
+    compareMessages({message});
+    QCOMPARE(ownListFile(), std::optional(Sun));
+    QCOMPARE(ownList()->entries(), QStringList{u"Sol"_s});
+    QCOMPARE(boxes(), (QStringList{name, representation}));
+    QCOMPARE(legend(), QString());
+}
+
+void TestOwnListPanel::removeEndsAsTheListWalkDoes_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<QStringList>("boxesAfter");
+
+    const QStringList sun{u"Sol"_s, u"\\o/"_s};
+    QTest::newRow("entry 2 of 3: the old third stays selected and shown")
+        << Bee + Cat + Sun << 1 << Bee + Sun << QStringList{u"Abelha"_s, u"Sol"_s} << 1 << sun;
+    QTest::newRow("first of 3: the blanks leading another name survive")
+        << Bee + Cat + Sun << 0 << Cat + Sun << QStringList{u"Gato"_s, u"Sol"_s} << 1 << sun;
+    QTest::newRow("last of 3: nothing selected, the removed entry still shown")
+        << Bee + Cat + Sun << 2 << Bee + Cat << QStringList{u"Abelha"_s, u"Gato"_s} << -1 << sun;
+    QTest::newRow("the only entry: an empty file")
+        << Sun << 0 << QByteArray() << QStringList{} << -1 << sun;
+}
+
+void TestOwnListPanel::removeEndsAsTheListWalkDoes()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(int, row);
+    QFETCH(QByteArray, after);
+    QFETCH(QStringList, entries);
+    QFETCH(int, selected);
+    QFETCH(QStringList, boxesAfter);
+    setOwnList(before);
+    QVERIFY(Build::write(path(u"custom.tmp"_s), Blank + Blank)); // left by an interrupted run
+
+    clickEntry(ownList(), row);
+    clickPicture(u"imgOwnListRemove"_s);
+
+    QCOMPARE(ownListFile(), std::optional(after));
+    QVERIFY(!QFile::exists(path(u"custom.tmp"_s)));
+    QCOMPARE(ownList()->entries(), entries);
+    QCOMPARE(ownList()->selectedRow(), selected);
+    QCOMPARE(boxes(), boxesAfter);
+    QCOMPARE(legend(), u"REMOVIDO"_s);
+    compareMessages({});
+}
+
+void TestOwnListPanel::removeIsRefused_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::newRow("nothing selected") << -1;
+    QTest::newRow("a name of blanks only") << 1;
+}
+
+void TestOwnListPanel::removeIsRefused()
+{
+    QFETCH(int, row);
+    setOwnList(Bee + Blank);
+    clickEntry(catalogue(), 1);
+    if (row >= 0)
+        clickEntry(ownList(), row);
+
+    clickPicture(u"imgOwnListRemove"_s);
+
+    compareMessages({RemoveRefusal});
+    QCOMPARE(ownListFile(), std::optional(Bee + Blank));
+    QCOMPARE(ownList()->count(), 2);
+    QCOMPARE(boxes(), (QStringList{QString(), QString()}));
+    QCOMPARE(legend(), QString());
+}
+
+void TestOwnListPanel::clearAsksFirst_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("legend");
+    QTest::addColumn<QString>("refusal");
+
+    QTest::newRow("Yes: the file is there, empty") << Bee + Sun << QMessageBox::Yes << QByteArray()
+                                                   << QStringList{} << u"LIMPADO"_s << QString();
+    QTest::newRow("No: the same entries come back")
+        << Bee + Sun << QMessageBox::No << Bee + Sun << QStringList{u"Abelha"_s, u"Sol"_s}
+        << QString() << QString();
+    QTest::newRow("empty list: refused, nothing asked")
+        << QByteArray() << QMessageBox::Yes << QByteArray() << QStringList{} << QString()
+        << u"Sua lista já está vazia."_s;
+}
+
+void TestOwnListPanel::clearAsksFirst()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(QByteArray, after);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, legend);
+    QFETCH(QString, refusal);
+    setOwnList(before);
+    clickEntry(catalogue(), 1);
+    m_desktop.recorded.nextAnswer = answer;
+    int entriesWhileAsked = -1;
+    m_desktop.whileShown = [&] { entriesWhileAsked = ownList()->count(); };
+
+    clickPicture(u"imgOwnListClear"_s);
+
+    QCOMPARE(entriesWhileAsked, 0);
+    if (refusal.isEmpty()) {
+        const QList<Desktop::Message>& messages = m_desktop.recorded.messages;
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages[0].title, u"Quillane Emoticon"_s);
+        QCOMPARE(messages[0].text, u"Você quer realmente excluir todos os itens de sua lista?"_s);
+        QCOMPARE(messages[0].icon, QMessageBox::Information);
+        QCOMPARE(messages[0].buttons, QMessageBox::Yes | QMessageBox::No);
+    } else {
+        compareMessages({refusal});
+    }
+    QCOMPARE(ownListFile(), std::optional(after));
+    QCOMPARE(ownList()->entries(), entries);
+    QCOMPARE(boxes(), (QStringList{QString(), QString()}));
+    QCOMPARE(this->legend(), legend);
+}
+
+void TestOwnListPanel::fileFailureIsReportedAndChangesNothing_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QString>("readOnly"); // the folder or the file, or nothing
+    QTest::addColumn<int>("faultStep");    // a simulated failure at this Step, or -1
+    QTest::addColumn<std::errc>("faultError");
+    QTest::addColumn<QString>("message"); // %1 stands for the data folder
+
+    const std::errc none{};
+    const QString denied = u"sem permissão de acesso."_s;
+    QTest::newRow("add to a read-only file")
+        << u"imgOwnListAdd"_s << u"custom.bra"_s << -1 << none
+        << u"Não foi possível gravar o arquivo %1custom.bra: "_s + denied;
+    QTest::newRow("remove in a read-only folder")
+        << u"imgOwnListRemove"_s << u"."_s << -1 << none
+        << u"Não foi possível criar o arquivo %1custom.tmp: "_s + denied;
+    QTest::newRow("clear in a read-only folder")
+        << u"imgOwnListClear"_s << u"."_s << -1 << none
+        << u"Não foi possível excluir o arquivo %1custom.bra: "_s + denied;
+    QTest::newRow("remove interrupted while writing: disk full")
+        << u"imgOwnListRemove"_s << QString() << int(Step::Write) << std::errc::no_space_on_device
+        << u"Não foi possível gravar o arquivo %1custom.tmp: não há espaço livre no disco."_s;
+    QTest::newRow("remove interrupted while flushing")
+        << u"imgOwnListRemove"_s << QString() << int(Step::Flush) << std::errc::io_error
+        << u"Não foi possível gravar o arquivo %1custom.tmp: erro de leitura ou gravação no "
+           "disco."_s;
+    QTest::newRow("remove interrupted at the rename")
+        << u"imgOwnListRemove"_s << QString() << int(Step::Rename) << std::errc::permission_denied
+        << u"Não foi possível renomear o arquivo %1custom.tmp para %1custom.bra: "_s + denied;
+}
+
+void TestOwnListPanel::fileFailureIsReportedAndChangesNothing()
+{
+    QFETCH(QString, picture);
+    QFETCH(QString, readOnly);
+    QFETCH(int, faultStep);
+    QFETCH(std::errc, faultError);
+    QFETCH(QString, message);
+    setOwnList(Bee + Sun);
+    clickEntry(catalogue(), 1);
+    clickEntry(ownList(), 0);
+    type(u"txtOwnListRepresentation"_s, u"!"_s);
+    const QStringList shown = boxes();
+    m_desktop.recorded.nextAnswer = QMessageBox::Yes;
+    if (!readOnly.isEmpty())
+        QVERIFY(FileModes::setWritable(path(readOnly), false));
+    std::optional<AtomicFileWriter::SimulatedFault> fault;
+    if (faultStep >= 0)
+        fault.emplace(Step(faultStep), faultError);
+
+    clickPicture(picture);
+
+    const QList<Desktop::Message>& messages = m_desktop.recorded.messages;
+    QCOMPARE(messages.last().text, message.arg(m_store->DataFolder()) + Unchanged);
+    QCOMPARE(messages.last().title, u"Erro"_s);
+    QCOMPARE(messages.last().icon, QMessageBox::Warning);
+    QCOMPARE(ownListFile(), std::optional(Bee + Sun));
+    QVERIFY(!QFile::exists(path(u"custom.tmp"_s)));
+    QCOMPARE(ownList()->entries(), (QStringList{u"Abelha"_s, u"Sol"_s}));
+    QCOMPARE(legend(), QString());
+    if (picture == u"imgOwnListAdd")
+        QCOMPARE(boxes(), shown); // what the user composed is not lost
+}
+
+void TestOwnListPanel::selectionFillsTheBoxes_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QStringList>("shown");
+
+    QTest::newRow("catalogue entry")
+        << u"lstOwnListEmoticons"_s << 1 << QStringList{u"Gato"_s, u"=^.^="_s};
+    QTest::newRow("catalogue representation without terminator shows nothing")
+        << u"lstOwnListEmoticons"_s << 4 << QStringList{u"Sem fim"_s, QString()};
+    QTest::newRow("own entry, without its surrounding blanks")
+        << u"lstOwnListCustom"_s << 1 << QStringList{u"Gato"_s, u"=^.^="_s};
+}
+
+void TestOwnListPanel::selectionFillsTheBoxes()
+{
+    QFETCH(QString, list);
+    QFETCH(int, row);
+    QFETCH(QStringList, shown);
+    setOwnList(Bee + Cat);
+    clickEntry(catalogue(), 0);
+
+    clickEntry(find<EmoticonList>(list), row);
+
+    QCOMPARE(boxes(), shown);
+    if (list == u"lstOwnListCustom")
+        QCOMPARE(catalogue()->selectedRow(), 0);
+}
+
+void TestOwnListPanel::searchSelectsTheFirstMatch_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("backspaces");
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<QStringList>("shown");
+
+    const QStringList nothing{QString(), QString()};
+    QTest::newRow("first letters, any case")
+        << u"gAT"_s << 0 << 1 << QStringList{u"Gato"_s, u"=^.^="_s};
+    QTest::newRow("more letters, another entry")
+        << u"gato b"_s << 0 << 2 << QStringList{u"Gato bravo"_s, u">^.^<"_s};
+    QTest::newRow("no match: nothing selected, nothing shown") << u"gx"_s << 0 << -1 << nothing;
+    QTest::newRow("emptied: nothing selected, nothing shown") << u"ga"_s << 2 << -1 << nothing;
+}
+
+void TestOwnListPanel::searchSelectsTheFirstMatch()
+{
+    QFETCH(QString, keys);
+    QFETCH(int, backspaces);
+    QFETCH(int, selected);
+    QFETCH(QStringList, shown);
+    clickEntry(catalogue(), 0);
+
+    type(u"txtOwnListSearch"_s, keys);
+    for (int i = 0; i < backspaces; ++i)
+        QTest::keyClick(find<QLineEdit>(u"txtOwnListSearch"_s), Qt::Key_Backspace);
+
+    QCOMPARE(catalogue()->selectedRow(), selected);
+    QCOMPARE(boxes(), shown);
+}
+
+void TestOwnListPanel::typingLimitsBindTypingOnly_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("catalogueRow"); // chosen first, or -1
+    // Characters erased before typing: from the end, or when negative from the start.
+    QTest::addColumn<int>("erased");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("text");
+
+    const QString name = u"txtOwnListEmoticonName"_s;
+    QTest::newRow("name: no 31st typed character")
+        << name << -1 << 0 << QString(40, u'a') << QString(30, u'a');
+    QTest::newRow("representation: no 16th typed character")
+        << u"txtOwnListRepresentation"_s << -1 << 0 << QString(20, u'b') << QString(15, u'b');
+    QTest::newRow("a 34-character name shown by the program stays whole, takes nothing")
+        << name << 3 << 0 << u"yz"_s << LongName;
+    QTest::newRow("shortened, it takes nothing beyond its new length")
+        << name << 3 << 2 << u"yz"_s << LongName.chopped(2);
+    QTest::newRow("below the limit again, it takes up to 30")
+        << name << 3 << 10 << u"abcdefg"_s << LongName.left(24) + u"abcdef"_s;
+    QTest::newRow("shortened at its start, the cursor stays there")
+        << name << 3 << -5 << u"ab"_s << u"a"_s + LongName.mid(5);
+}
+
+void TestOwnListPanel::typingLimitsBindTypingOnly()
+{
+    QFETCH(QString, box);
+    QFETCH(int, catalogueRow);
+    QFETCH(int, erased);
+    QFETCH(QString, keys);
+    QFETCH(QString, text);
+    if (catalogueRow >= 0)
+        clickEntry(catalogue(), catalogueRow);
+
+    auto* edit = find<QLineEdit>(box);
+    edit->setFocus();
+    QTest::keyClick(edit, erased < 0 ? Qt::Key_Home : Qt::Key_End);
+    for (int i = 0; i < std::abs(erased); ++i)
+        QTest::keyClick(edit, erased < 0 ? Qt::Key_Delete : Qt::Key_Backspace);
+    QTest::keyClicks(edit, keys);
+
+    QCOMPARE(edit->text(), text);
+}
+
+void TestOwnListPanel::keyboardWalksThePanelInOrder()
+{
+    find<QLineEdit>(u"txtOwnListSearch"_s)->setFocus();
+    QStringList walked{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        walked.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(walked,
+             (QStringList{u"txtOwnListSearch"_s, u"lstOwnListCustom"_s, u"txtOwnListEmoticonName"_s,
+                          u"txtOwnListRepresentation"_s, u"lstOwnListEmoticons"_s}));
+}
+
+void TestOwnListPanel::additionShowsInTheOwnCategoryOfTheWindow()
+{
+    RecordingDesktop desktop;
+    MainWindow window(m_folder->path(), desktop);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const auto toolbarButton = [&](const char* toolbar, int index) {
+        auto* bar = window.findChild<QToolBar*>(QString::fromLatin1(toolbar));
+        return bar->widgetForAction(bar->actions().at(index - 1));
+    };
+    QTest::mouseClick(toolbarButton("Toolbar1", 2), Qt::LeftButton);
+    auto* list = window.findChild<EmoticonList*>(u"lstOwnListEmoticons"_s);
+    const QModelIndex gato = list->model()->index(1, 0);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(gato).center());
+    QTest::mouseClick(window.findChild<QLabel*>(u"imgOwnListAdd"_s), Qt::LeftButton);
+    auto* legend = window.findChild<QLabel*>(u"lblOwnListLegend"_s);
+    QVERIFY(!legend->isHidden());
+
+    QTest::mouseClick(toolbarButton("Toolbar1", 1), Qt::LeftButton);
+    auto* category = window.findChild<QComboBox*>(u"cboGeneralCategory"_s);
+    category->setFocus();
+    QTest::keyClicks(category, u"L"_s);
+    QCOMPARE(category->currentText(), u"LISTA PRÓPRIA"_s);
+    const QStringList listed = window.findChild<EmoticonList*>(u"lstGeneralEmoticons"_s)->entries();
+    QCOMPARE(listed.size(), 1);
+    QCOMPARE(listed[0].trimmed(), u"Gato"_s);
+    // The shared timer hides the status word again, on whichever panel.
+    QTRY_VERIFY(legend->isHidden());
+}
+
+QTEST_MAIN(TestOwnListPanel)
+#include "tst_own_list_panel.moc"
