@@ -7,12 +7,6 @@ namespace {
 const QRect WholeBox = Twips::rect(0, 0, 6975, 4815);
 const FontSpec TitleFont{u"Arial", 11.25, true};
 
-// A line centred in the box: as far from its right edge as x is from its left.
-constexpr QRect centredLine(int x, int y, int height)
-{
-    return Twips::rect(x, y, 6975 - 2 * x, height);
-}
-
 // The version note, right-aligned near the bottom right corner.
 const QRect NotePlace = Twips::rect(2655, 4575, 4200, 180);
 
@@ -26,10 +20,13 @@ constexpr QRect copiedCaption(int x, int y)
     return Twips::rect(x, y, 1200, 240);
 }
 
+// Each panel's texts and fields are centred over its grid of buttons, which the layout
+// places a little left of the box's middle.
+
 // AOL Instant Messenger.
 
 const ShapeSpec AOLDecoration[] = {
-    {"shpAOLBack", Twips::rect(480, 1365, 6015, 2325), QColor(0, 0, 144), QColor(96, 96, 255)},
+    {"shpAOLBack", Twips::rect(480, 1365, 5895, 2325), QColor(0, 0, 144), QColor(96, 96, 255)},
 };
 
 const int AOLRows[] = {1440, 2160, 2880};
@@ -56,8 +53,8 @@ const CodeButtonSpec AOLButtons[] = {
 // MSN Messenger Service.
 
 const ShapeSpec MSNDecoration[] = {
-    {"shpMSNBack1", Twips::rect(600, 150, 5775, 870), QColor(0, 96, 96), QColor(64, 192, 192)},
-    {"shpMSNBack2", Twips::rect(600, 1035, 5775, 3120), QColor(0, 96, 96), QColor(64, 192, 192)},
+    {"shpMSNBack1", Twips::rect(600, 150, 5655, 870), QColor(0, 96, 96), QColor(64, 192, 192)},
+    {"shpMSNBack2", Twips::rect(600, 1035, 5655, 3120), QColor(0, 96, 96), QColor(64, 192, 192)},
 };
 
 const int MSNRows[] = {1080, 1680, 2280, 2880, 3480};
@@ -100,8 +97,8 @@ const CodeButtonSpec MSNButtons[] = {
 // Yahoo! Messenger.
 
 const ShapeSpec YahooDecoration[] = {
-    {"shpYahooBack1", Twips::rect(600, 270, 5775, 1005), QColor(48, 48, 48), QColor(128, 96, 64)},
-    {"shpYahooBack2", Twips::rect(600, 1290, 5775, 2520), QColor(48, 48, 48), QColor(128, 96, 64)},
+    {"shpYahooBack1", Twips::rect(600, 270, 5535, 975), QColor(48, 48, 48), QColor(128, 96, 64)},
+    {"shpYahooBack2", Twips::rect(600, 1260, 5535, 2535), QColor(48, 48, 48), QColor(128, 96, 64)},
 };
 
 const int YahooRows[] = {1320, 1920, 2520, 3120};
@@ -139,9 +136,9 @@ const MessengerLayout AOL = {
     .background = {"imgAOLBackground", u"background-aol", WholeBox},
     .decoration = AOLDecoration,
     .title = {"lblAOLInstantMessenger", u"AOL Instant Messenger ", TitleFont, QColor(192, 192, 255),
-              centredLine(480, 480, 300), Qt::AlignCenter},
+              Twips::rect(480, 480, 5895, 300), Qt::AlignCenter},
     .infoName = "lblAOLInfo",
-    .infoPlace = centredLine(600, 1080, 240),
+    .infoPlace = Twips::rect(600, 1080, 5655, 240),
     .infoField = QColor(0, 0, 128),
     .noteName = "lblAOLObservation",
     .note = u"Emoticons testados com AOL Messenger v4.0",
@@ -164,9 +161,9 @@ const MessengerLayout MSN = {
     .background = {"imgMSNBackground", u"background-msn", WholeBox},
     .decoration = MSNDecoration,
     .title = {"lblMSNMessengerService", u"MSN Messenger Service", TitleFont, QColor(192, 255, 255),
-              centredLine(720, 240, 300), Qt::AlignCenter},
+              Twips::rect(720, 240, 5415, 300), Qt::AlignCenter},
     .infoName = "lblMSNInfo",
-    .infoPlace = centredLine(720, 720, 240),
+    .infoPlace = Twips::rect(720, 720, 5415, 240),
     .infoField = QColor(0, 64, 64),
     .noteName = "lblMSNObservation",
     .note = u"Emoticons testados com MSN Messenger Service v3.6",
@@ -189,9 +186,9 @@ const MessengerLayout Yahoo = {
     .background = {"imgYahooBackground", u"background-yahoo", WholeBox},
     .decoration = YahooDecoration,
     .title = {"lblYahooMessenger", u"Yahoo! Messenger", TitleFont, QColor(255, 192, 128),
-              centredLine(720, 360, 300), Qt::AlignCenter},
+              Twips::rect(720, 360, 5295, 300), Qt::AlignCenter},
     .infoName = "lblYahooInfo",
-    .infoPlace = centredLine(720, 960, 240),
+    .infoPlace = Twips::rect(720, 960, 5295, 240),
     .infoField = QColor(128, 0, 0),
     .noteName = "lblYahooObservation",
     .note = u"Emoticons testados com Yahoo! Messenger v4.0",
