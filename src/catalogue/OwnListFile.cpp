@@ -32,7 +32,7 @@ std::optional<FileFailure> OwnListFile::append(const EmoticonRecord& record)
     if (!file.seek(RecordLayout::OwnListRecordOffset(RecordLayout::OwnListRecordCount(length))) ||
         file.write(bytes) != bytes.size()) {
         const std::error_code error = lastSystemError();
-        // A part of a record would read as no record, but it is no change of ours to keep.
+        // Whatever part of the record reached the file goes again: the file stays as it was.
         file.resize(length);
         return FileFailure{Action::Write, path, error};
     }

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <sys/mount.h>
 
 using namespace Qt::StringLiterals;
 namespace Build = DataFileBuilder;
@@ -44,6 +45,8 @@ private slots:
     void clearLeavesNoFile();
     void failureIsReportedAndLeavesTheFileAsItWas_data();
     void failureIsReportedAndLeavesTheFileAsItWas();
+    void fullDiskKeepsTheOldList_data();
+    void fullDiskKeepsTheOldList();
 
 private:
     QString path(const QString& name) const { return m_folder->filePath(name); }
@@ -235,6 +238,41 @@ void TestOwnListFile::failureIsReportedAndLeavesTheFileAsItWas()
     QVERIFY(failure);
     QCOMPARE(failure->message(), message.arg(m_store->DataFolder()));
     QCOMPARE(ownList(), before);
+    QVERIFY(!QFile::exists(path(u"custom.tmp"_s)));
+}
+
+void TestOwnListFile::fullDiskKeepsTheOldList_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("message"); // %1 stands for the data folder
+
+    QTest::newRow("add: the record does not fit")
+        << u"append"_s
+        << u"Não foi possível gravar o arquivo %1custom.bra: não há espaço livre no disco."_s;
+    QTest::newRow("remove: the new list does not fit beside the old")
+        << u"remove"_s
+        << u"Não foi possível gravar o arquivo %1custom.tmp: não há espaço livre no disco."_s;
+}
+
+void TestOwnListFile::fullDiskKeepsTheOldList()
+{
+    QFETCH(QString, operation);
+    QFETCH(QString, message);
+    // A RAM disk of one page, as root can mount it; the list fills most of that page.
+    const QByteArray disk = QFile::encodeName(m_folder->path());
+    if (::mount("tmpfs", disk.constData(), "tmpfs", 0, "size=4k") != 0)
+        QSKIP("no RAM disk can be mounted here");
+    const auto unmount = qScopeGuard([&] { ::umount2(disk.constData(), MNT_DETACH); });
+    const QByteArray before = Sun.repeated(81);
+    setOwnList(before);
+
+    OwnListFile file(*m_store);
+    const std::optional<FileFailure> failure =
+        operation == u"append" ? file.append(EmoticonRecord::fromTexts(u"Novo", u":-D"))
+                               : file.remove(0);
+    QVERIFY(failure);
+    QCOMPARE(failure->message(), message.arg(m_store->DataFolder()));
+    QCOMPARE(ownList(), std::optional(before));
     QVERIFY(!QFile::exists(path(u"custom.tmp"_s)));
 }
 

@@ -70,12 +70,10 @@ private slots:
     void cleanup();
     void addStoresWhatTheBoxesHold_data();
     void addStoresWhatTheBoxesHold();
-    void addIsRefused_data();
-    void addIsRefused();
+    void refusalChangesNothing_data();
+    void refusalChangesNothing();
     void removeEndsAsTheListWalkDoes_data();
     void removeEndsAsTheListWalkDoes();
-    void removeIsRefused_data();
-    void removeIsRefused();
     void clearAsksFirst_data();
     void clearAsksFirst();
     void fileFailureIsReportedAndChangesNothing_data();
@@ -252,38 +250,52 @@ void TestOwnListPanel::addStoresWhatTheBoxesHold()
     compareMessages({});
 }
 
-void TestOwnListPanel::addIsRefused_data()
+void TestOwnListPanel::refusalChangesNothing_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("representation");
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<int>("ownRow"); // selected first, or -1
+    QTest::addColumn<QStringList>("typed");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("boxesAfter");
 
-    QTest::newRow("both boxes empty") << QString() << QString() << AddRefusal;
-    QTest::newRow("name only") << u"Gato"_s << QString() << AddRefusal;
-    QTest::newRow("representation only") << QString() << u":-)"_s << AddRefusal;
-    QTest::newRow("a letter the file cannot hold")
-        << u"Gato ω"_s << u":-)"_s
-        << u"O caractere \"ω\" (U+03C9) não pode ser gravado na lista própria."_s;
-    QTest::newRow("a character of two UTF-16 units")
-        << u"Feliz"_s << u"😀"_s
-        << u"O caractere \"😀\" (U+1F600) não pode ser gravado na lista própria."_s;
+    const QString add = u"imgOwnListAdd"_s;
+    const QStringList empty{QString(), QString()};
+    const auto addRow = [&](const char* what, const QStringList& typed, const QString& message) {
+        QTest::newRow(what) << add << -1 << typed << message << typed;
+    };
+    addRow("add, both boxes empty", empty, AddRefusal);
+    addRow("add, name only", {u"Gato"_s, QString()}, AddRefusal);
+    addRow("add, representation only", {QString(), u":-)"_s}, AddRefusal);
+    addRow("add, a letter the file cannot hold", {u"Gato ω"_s, u":-)"_s},
+           u"O caractere \"ω\" (U+03C9) não pode ser gravado na lista própria."_s);
+    addRow("add, a character of two UTF-16 units", {u"Feliz"_s, u"😀"_s},
+           u"O caractere \"😀\" (U+1F600) não pode ser gravado na lista própria."_s);
+    const QStringList typed{u"x"_s, u"y"_s};
+    QTest::newRow("remove, nothing selected")
+        << u"imgOwnListRemove"_s << -1 << typed << RemoveRefusal << empty;
+    QTest::newRow("remove, a name of blanks only")
+        << u"imgOwnListRemove"_s << 1 << typed << RemoveRefusal << empty;
 }
 
-void TestOwnListPanel::addIsRefused()
+void TestOwnListPanel::refusalChangesNothing()
 {
-    QFETCH(QString, name);
-    QFETCH(QString, representation);
+    QFETCH(QString, picture);
+    QFETCH(int, ownRow);
+    QFETCH(QStringList, typed);
     QFETCH(QString, message);
-    setOwnList(Sun);
+    QFETCH(QStringList, boxesAfter);
+    setOwnList(Bee + Blank);
+    if (ownRow >= 0)
+        clickEntry(ownList(), ownRow);
+    type(u"txtOwnListEmoticonName"_s, typed[0]);
+    type(u"txtOwnListRepresentation"_s, typed[1]);
 
-    type(u"txtOwnListEmoticonName"_s, name);
-    type(u"txtOwnListRepresentation"_s, representation);
-    clickPicture(u"imgOwnListAdd"_s);
+    clickPicture(picture);
 
     compareMessages({message});
-    QCOMPARE(ownListFile(), std::optional(Sun));
-    QCOMPARE(ownList()->entries(), QStringList{u"Sol"_s});
-    QCOMPARE(boxes(), (QStringList{name, representation}));
+    QCOMPARE(ownListFile(), std::optional(Bee + Blank));
+    QCOMPARE(ownList()->count(), 2);
+    QCOMPARE(boxes(), boxesAfter);
     QCOMPARE(legend(), QString());
 }
 
@@ -328,30 +340,6 @@ void TestOwnListPanel::removeEndsAsTheListWalkDoes()
     QCOMPARE(boxes(), boxesAfter);
     QCOMPARE(legend(), u"REMOVIDO"_s);
     compareMessages({});
-}
-
-void TestOwnListPanel::removeIsRefused_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::newRow("nothing selected") << -1;
-    QTest::newRow("a name of blanks only") << 1;
-}
-
-void TestOwnListPanel::removeIsRefused()
-{
-    QFETCH(int, row);
-    setOwnList(Bee + Blank);
-    clickEntry(catalogue(), 1);
-    if (row >= 0)
-        clickEntry(ownList(), row);
-
-    clickPicture(u"imgOwnListRemove"_s);
-
-    compareMessages({RemoveRefusal});
-    QCOMPARE(ownListFile(), std::optional(Bee + Blank));
-    QCOMPARE(ownList()->count(), 2);
-    QCOMPARE(boxes(), (QStringList{QString(), QString()}));
-    QCOMPARE(legend(), QString());
 }
 
 void TestOwnListPanel::clearAsksFirst_data()
