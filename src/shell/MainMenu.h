@@ -12,6 +12,7 @@ public:
     explicit MainMenu(QMenuBar* bar);
 
     QAction* entry(const QString& objectName) const { return m_entries.value(objectName); }
+    QList<QAction*> entries() const { return m_entries.values(); }
 
 private:
     QHash<QString, QAction*> m_entries;

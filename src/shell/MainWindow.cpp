@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "AboutBox.h"
 #include "Artwork.h"
 #include "CategorySelector.h"
 #include "ClipboardCopy.h"
@@ -7,14 +8,19 @@
 #include "Controls.h"
 #include "Desktop.h"
 #include "GeneralPanel.h"
+#include "MakerAddresses.h"
 #include "MenuShortcutsFirst.h"
 #include "MessengerLayouts.h"
 #include "MessengerPanel.h"
+#include "OpenProgram.h"
 #include "OwnListPanel.h"
+#include "SettingsFile.h"
 #include "ToolStrip.h"
 #include "Twips.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QDir>
 #include <QFrame>
 #include <QIcon>
 #include <QLayout>
@@ -42,6 +48,15 @@ const FrameSpec Frames[] = {
 const std::pair<const char*, Panel> PanelEntries[] = {
     {"mnuGeneral", Panel::General}, {"mnuAOL", Panel::AOL},       {"mnuMSN", Panel::MSN},
     {"mnuYahoo", Panel::Yahoo},     {"mnuConfig", Panel::Config},
+};
+
+// Menu entries that open a page of the maker's site.
+const std::pair<const char*, QStringView> SiteEntries[] = {
+    {"mnuQuillaneHomePage", MakerAddresses::Site},
+    {"mnuFAQ", MakerAddresses::Faq},
+    {"mnuNews", MakerAddresses::News},
+    {"mnuSuggestions", MakerAddresses::Suggestions},
+    {"mnuSupport", MakerAddresses::Support},
 };
 
 const QRect FramePlace = Twips::rect(0, 360, 7215, 5175);
@@ -78,15 +93,39 @@ MainWindow::MainWindow(const QString& dataFolder, Desktop& desktop, QWidget* par
             Toolbar1_ButtonClick(index);
         else if (toolbar == 2)
             Toolbar2_ButtonClick(index);
+        else
+            Toolbar3_ButtonClick(index);
     });
 
     m_confirmationTimer = new ConfirmationTimer(this);
     buildPanels(clientArea);
     connectMenu();
     new MenuShortcutsFirst(this);
+    Form_Load();
+}
 
+MainWindow::~MainWindow() = default;
+
+void MainWindow::Form_Load()
+{
+    // The data folder and the file channel came with the store.
+    setAlwaysOnTop(SettingsFile(m_store).readAlwaysOnTop());
     m_general->preview()->startUp();
     m_general->categories()->choose(WholeCatalogueEntry);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::Form_Unload()
+{
+    m_store.channel().close();
+    // The window closes whatever happens to the file.
+    if (const auto failure = SettingsFile(m_store).writeAlwaysOnTop(AlwaysOnTopSetting))
+        m_desktop.showError(this, failure->message());
 }
 
 void MainWindow::buildPanels(QWidget* clientArea)
@@ -117,13 +156,25 @@ void MainWindow::buildPanels(QWidget* clientArea)
 
 void MainWindow::connectMenu()
 {
-    for (const auto& [entryName, panel] : PanelEntries) {
-        QAction* entry = m_menu.entry(QString::fromLatin1(entryName));
-        // Shortcuts work while the menus are closed, too.
-        addAction(entry);
-        connect(entry, &QAction::triggered, this, [this, panel = panel] { showPanel(panel); });
+    const auto entry = [this](const char* name) { return m_menu.entry(QString::fromLatin1(name)); };
+    for (const auto& [entryName, panel] : PanelEntries)
+        connect(entry(entryName), &QAction::triggered, this, [this, panel] { showPanel(panel); });
+    for (const auto& [entryName, address] : SiteEntries) {
+        connect(entry(entryName), &QAction::triggered, this,
+                [this, address] { openLink(address.toString()); });
     }
-    connect(m_menu.entry(QStringLiteral("mnuExit")), &QAction::triggered, this, &MainWindow::close);
+    connect(entry("mnuContents"), &QAction::triggered, this, [this] { openLink(helpPage()); });
+    QAction* alwaysOnTop = entry("mnuAlwaysOnTop");
+    alwaysOnTop->setCheckable(true);
+    connect(alwaysOnTop, &QAction::triggered, this, &MainWindow::mnuAlwaysOnTop_Click);
+    connect(entry("mnuAbout"), &QAction::triggered, this, &MainWindow::mnuAbout_Click);
+    connect(entry("mnuExit"), &QAction::triggered, this, &MainWindow::close);
+
+    // Shortcuts work while the menus are closed, too.
+    for (QAction* action : m_menu.entries()) {
+        if (!action->shortcut().isEmpty())
+            addAction(action);
+    }
 }
 
 void MainWindow::VisibleFalse()
@@ -175,4 +226,60 @@ void MainWindow::CopyEmoticon()
     ClipboardCopy(m_desktop, *m_confirmationTimer)
         .copy(CurrentEmoticon, {yahoo->copiedIcon(), yahoo->copiedCaption(), aol->copiedIcon(),
                                 aol->copiedCaption(), msn->copiedIcon(), msn->copiedCaption()});
+}
+
+void MainWindow::Toolbar3_ButtonClick(int index)
+{
+    if (index == 1)
+        openLink(MakerAddresses::Site.toString());
+    else if (index == 2)
+        openLink(helpPage());
+}
+
+void MainWindow::mnuAlwaysOnTop_Click()
+{
+    // The entry has already changed its check mark; the window and the setting follow it.
+    setAlwaysOnTop(m_menu.entry(QStringLiteral("mnuAlwaysOnTop"))->isChecked());
+}
+
+void MainWindow::setAlwaysOnTop(bool on)
+{
+    m_menu.entry(QStringLiteral("mnuAlwaysOnTop"))->setChecked(on);
+    AlwaysOnTopSetting = (on ? SettingsFile::On : SettingsFile::Off).toString();
+    // Changing the flag hides a shown window; it comes back where it was.
+    const bool shown = isVisible();
+    const QPoint place = pos();
+    setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    if (shown) {
+        move(place);
+        show();
+    }
+}
+
+void MainWindow::mnuAbout_Click()
+{
+    if (m_about) {
+        m_about->raise();
+        m_about->activateWindow();
+    } else {
+        m_about = new AboutBox(OpenProgram(), this);
+    }
+}
+
+clsOpenProgram& MainWindow::OpenProgram()
+{
+    if (!m_openProgram)
+        m_openProgram = std::make_unique<clsOpenProgram>(m_desktop);
+    return *m_openProgram;
+}
+
+void MainWindow::openLink(const QString& address)
+{
+    OpenProgram().ShellExecute(address);
+}
+
+QString MainWindow::helpPage() const
+{
+    return m_store.DataFolder() + QStringLiteral("help") + QDir::separator() +
+           QStringLiteral("index-bra.html");
 }

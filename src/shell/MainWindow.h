@@ -10,15 +10,22 @@
 //   own list (OwnListPanel) - the user's favourites, kept in custom.bra;
 //   AOL, MSN, Yahoo (MessengerPanel) - the messengers' fixed codes; a click copies one.
 // Menu entries and the first two toolbars switch panels (VisibleFalse, then show one); the
-// toolbars also rebuild the own list from its file.
+// toolbars also rebuild the own list from its file. The third toolbar and the help menu hand
+// the help page and the maker's pages to the desktop (clsOpenProgram). Form_Load brings the
+// window to its starting state, with the always-on-top choice read from emoticon.dat;
+// Form_Unload writes the choice back when the window closes.
 
 #include "CatalogueStore.h"
 #include "MainMenu.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <map>
+#include <memory>
 
+class AboutBox;
+class clsOpenProgram;
 class ConfirmationTimer;
 class Desktop;
 class GeneralPanel;
@@ -35,6 +42,7 @@ public:
     // dataFolder is the folder of the program, which holds the data files; desktop gives
     // the beep and the message boxes.
     MainWindow(const QString& dataFolder, Desktop& desktop, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Hides every panel.
     void VisibleFalse();
@@ -43,13 +51,29 @@ public:
     QString CurrentEmoticon;
     void CopyEmoticon();
 
+    // "YYY" while the window stays on top of all others, "NNN" otherwise.
+    QString AlwaysOnTopSetting;
+
 public slots:
     void Toolbar1_ButtonClick(int index);
     void Toolbar2_ButtonClick(int index);
+    void Toolbar3_ButtonClick(int index);
+    void mnuAlwaysOnTop_Click();
+    void mnuAbout_Click();
     // Every button of the messenger panels: its code becomes CurrentEmoticon, then is copied.
     void cmdMessenger_Click(const QString& code);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void Form_Load();
+    void Form_Unload();
+    void setAlwaysOnTop(bool on);
+    // The one shared clsOpenProgram, made when first needed.
+    clsOpenProgram& OpenProgram();
+    void openLink(const QString& address);
+    QString helpPage() const;
     void buildPanels(QWidget* clientArea);
     void connectMenu();
     void showPanel(Panel panel);
@@ -63,4 +87,6 @@ private:
     GeneralPanel* m_general = nullptr;
     OwnListPanel* m_ownList = nullptr;
     std::map<Panel, MessengerPanel*> m_messengers;
+    std::unique_ptr<clsOpenProgram> m_openProgram;
+    QPointer<AboutBox> m_about;
 };

@@ -44,6 +44,8 @@ QLabel* makeLabel(QWidget* parent, const LabelSpec& row)
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     if (!row.description.isEmpty())
         label->setAccessibleDescription(row.description.toString());
+    if (row.clickable)
+        label->setCursor(Qt::PointingHandCursor);
     return label;
 }
 

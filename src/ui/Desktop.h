@@ -30,6 +30,12 @@ public:
     // Hands a web address, mail link or local file to the program the desktop opens it with,
     // without waiting for it; false when nothing could open it.
     virtual bool openLink(const QUrl& link) = 0;
+
+    // A refusal or failure: the modal box titled "Erro", with the exclamation icon and OK.
+    void showError(QWidget* parent, const QString& text)
+    {
+        showMessage(parent, {QStringLiteral("Erro"), text, QMessageBox::Warning, QMessageBox::Ok});
+    }
 };
 
 // The real desktop: the system beep and Qt's message boxes, with Portuguese buttons whatever

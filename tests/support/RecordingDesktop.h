@@ -18,11 +18,12 @@ public:
     bool openLink(const QUrl& link) override
     {
         links.append(link);
-        return true;
+        return linksOpen;
     }
 
     int beeps = 0;
     QList<Message> messages;
     QList<QUrl> links;
+    bool linksOpen = true; // whether the desktop finds a program for a link
     QMessageBox::StandardButton nextAnswer = QMessageBox::Ok;
 };

@@ -1,0 +1,171 @@
+#include "AboutBox.h"
+
+#include "Artwork.h"
+#include "ClickableLabel.h"
+#include "Controls.h"
+#include "MakerAddresses.h"
+#include "OpenProgram.h"
+#include "Twips.h"
+
+#include <QEvent>
+#include <QLabel>
+
+namespace {
+
+using Colours::White;
+const QColor Silver(192, 192, 192);
+const QColor Yellow(255, 255, 0);
+
+// A label's height; rows without a width take the width of their text.
+constexpr int LineHeight = 240;
+
+const LabelSpec Labels[] = {
+    {"lblAboutQuillaneEmoticon", u"Quillane Emoticon", Fonts::ArialBold, White,
+     Twips::rect(960, 840, 3255, LineHeight), Qt::AlignCenter},
+    {"lblAboutAuthor", u"Desenvolvido pela equipe Quillane", Fonts::ArialBold, QColor(0, 255, 255),
+     Twips::rect(960, 1080, 3255, LineHeight), Qt::AlignCenter},
+    {"Label1", u"Compilado:", Fonts::ArialBold, Silver, Twips::rect(600, 1440, 0, LineHeight)},
+    {"Label2", u"15 de Julho de 2001", Fonts::ArialItalic, White,
+     Twips::rect(1560, 1440, 0, LineHeight)},
+    {"lblAboutVersion", u"Versão:", Fonts::ArialBold, Silver,
+     Twips::rect(3240, 1440, 0, LineHeight)},
+    {"lblAboutVersionNumber", u"3.02 BR", Fonts::ArialBold, White,
+     Twips::rect(3960, 1440, 0, LineHeight)},
+    {"lblAboutInternet2", u"Internet:", Fonts::ArialBold, QColor(255, 255, 128),
+     Twips::rect(720, 1920, 975, LineHeight), Qt::AlignRight | Qt::AlignVCenter},
+    {.objectName = "lblAboutInternet",
+     .text = MakerAddresses::Site,
+     .font = Fonts::ArialItalic,
+     .colour = QColor(255, 255, 192),
+     .place = Twips::rect(1800, 1920, 2175, LineHeight),
+     .clickable = true},
+    {"lblAboutEMAIL2", u"E-Mail:", Fonts::ArialBold, QColor(128, 255, 128),
+     Twips::rect(1080, 2160, 0, LineHeight)},
+    {.objectName = "lblAboutEMAIL",
+     .text = MakerAddresses::SupportMail,
+     .font = Fonts::ArialItalic,
+     .colour = QColor(192, 255, 192),
+     .place = Twips::rect(1680, 2160, 2295, LineHeight),
+     .clickable = true},
+    {"lblAboutCopyright", u"Copyright © 2001-2026 Quillane. Todos os direitos reservados.",
+     Fonts::Arial, White, Twips::rect(960, 2640, 3015, LineHeight), Qt::AlignCenter},
+    {.objectName = "lblAboutClose",
+     .text = u"FECHAR",
+     .font = {u"Verdana", 8.25, true},
+     .colour = Silver,
+     .place = Twips::rect(4200, 2880, 735, LineHeight),
+     .alignment = Qt::AlignCenter,
+     .clickable = true},
+};
+
+const PictureSpec Pictures[] = {
+    {"imgAboutEmoticon", u"title", Twips::rect(1320, 120, 2250, 405)},
+    {"imgAboutIcon", u"program-icon", Twips::rect(720, 720, 480, 480)},
+};
+
+const ShapeSpec Lines[] = {
+    {"Line1", Twips::rect(600, 1800, 3720, 15), QColor(64, 64, 64)},
+};
+
+} // namespace
+
+AboutBox::AboutBox(clsOpenProgram& openProgram, QWidget* owner)
+    : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , m_openProgram(openProgram)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Sobre Quillane Emoticon..."));
+    setWindowIcon(QIcon(Artwork::pixmap(u"program-icon", QSize(32, 32))));
+    setFixedSize(Twips::size(5385, 3465));
+    Controls::setBackground(this, QColor(64, 64, 64));
+    setMouseTracking(true);
+
+    auto* box = new QWidget(this);
+    box->setObjectName(QStringLiteral("picAboutFundo"));
+    box->setGeometry(Twips::rect(120, 120, 5175, 3255));
+    m_background = Controls::makePicture(
+        box, {"imgAboutFundo", u"background-general", QRect(QPoint(0, 0), box->size())});
+    m_background->setMouseTracking(true);
+    m_background->installEventFilter(this);
+    Controls::makeAll(box, {.shapes = Lines, .pictures = Pictures});
+
+    const QCursor linkCursor(Artwork::pixmap(u"link-cursor", QSize(32, 32)), 4, 0);
+    for (const LabelSpec& row : Labels) {
+        QLabel* label = Controls::makeLabel(box, row);
+        if (row.place.width() == 0)
+            label->adjustSize();
+        if (row.clickable)
+            label->setCursor(linkCursor);
+    }
+    m_close = box->findChild<QLabel*>(QStringLiteral("lblAboutClose"));
+    m_close->setMouseTracking(true);
+    m_close->installEventFilter(this);
+
+    const auto clicked = [box](const char* name) {
+        return box->findChild<ClickableLabel*>(QString::fromLatin1(name));
+    };
+    connect(clicked("lblAboutClose"), &ClickableLabel::clicked, this,
+            &AboutBox::lblAboutClose_Click);
+    connect(clicked("lblAboutInternet"), &ClickableLabel::clicked, this,
+            &AboutBox::lblAboutInternet_Click);
+    connect(clicked("lblAboutEMAIL"), &ClickableLabel::clicked, this,
+            &AboutBox::lblAboutEMAIL_Click);
+
+    Form_Load();
+}
+
+void AboutBox::Form_Load()
+{
+    move(parentWidget()->frameGeometry().center() - rect().center());
+    show();
+    raise();
+    activateWindow();
+}
+
+void AboutBox::lblAboutClose_Click()
+{
+    close();
+}
+
+void AboutBox::lblAboutClose_MouseMove()
+{
+    Controls::setColours(m_close, Yellow, std::nullopt);
+}
+
+void AboutBox::Form_MouseMove()
+{
+    Controls::setColours(m_close, Silver, std::nullopt);
+}
+
+void AboutBox::imgAboutFundo_MouseMove()
+{
+    Controls::setColours(m_close, Silver, std::nullopt);
+}
+
+void AboutBox::lblAboutInternet_Click()
+{
+    m_openProgram.ShellExecute(MakerAddresses::Site.toString());
+}
+
+void AboutBox::lblAboutEMAIL_Click()
+{
+    m_openProgram.ShellExecute(MakerAddresses::SupportMailLink.toString());
+}
+
+bool AboutBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == m_close)
+            lblAboutClose_MouseMove();
+        else
+            imgAboutFundo_MouseMove();
+    }
+    return false;
+}
+
+void AboutBox::mouseMoveEvent(QMouseEvent*)
+{
+    Form_MouseMove();
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QStringView>
+
+// The maker's web site and support address. Each page's address is one fixed text: the
+// site's root, two slashes, the page.
+namespace MakerAddresses {
+
+inline constexpr QStringView Site = u"http://quillane.example";
+inline constexpr QStringView Faq = u"http://quillane.example//faq.htm";
+inline constexpr QStringView News = u"http://quillane.example//news.htm";
+inline constexpr QStringView Suggestions = u"http://quillane.example//suggestion.htm";
+inline constexpr QStringView Support = u"http://quillane.example//support.htm";
+
+inline constexpr QStringView SupportMail = u"suporte@quillane.example";
+inline constexpr QStringView SupportMailLink = u"mailto:suporte@quillane.example";
+
+} // namespace MakerAddresses

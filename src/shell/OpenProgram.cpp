@@ -1,0 +1,18 @@
+#include "OpenProgram.h"
+
+#include "Desktop.h"
+
+#include <QDir>
+#include <QUrl>
+
+clsOpenProgram::clsOpenProgram(Desktop& desktop)
+    : m_desktop(desktop)
+{
+}
+
+bool clsOpenProgram::ShellExecute(const QString& address)
+{
+    const QUrl link = QDir::isAbsolutePath(address) ? QUrl::fromLocalFile(address)
+                                                    : QUrl(address, QUrl::StrictMode);
+    return m_desktop.openLink(link);
+}

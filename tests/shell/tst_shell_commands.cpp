@@ -1,0 +1,319 @@
+#include "DataFileBuilder.h"
+#include "EmoticonList.h"
+#include "FileModes.h"
+#include "MainWindow.h"
+#include "PreviewArea.h"
+#include "RecordingDesktop.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+using namespace Qt::StringLiterals;
+namespace Build = DataFileBuilder;
+
+// The window's commands that switch no panel: the help page and the maker's pages, "Sempre
+// Visível", the about box; and the start and the end of a run with the settings file.
+class TestShellCommands : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(FileModes::obeyFileModes()); }
+    void init();
+    void cleanup();
+    void linksHandTheirAddressToTheShell_data();
+    void linksHandTheirAddressToTheShell();
+    void linkThatCannotOpenChangesNothing();
+    void alwaysOnTopTogglesTogether();
+    void startsAndEndsWithTheSettingsFile_data();
+    void startsAndEndsWithTheSettingsFile();
+    void unwritableSettingsAreReportedAndTheWindowCloses();
+    void aboutBoxIsOneNonModalToolWindow();
+    void aboutBoxCloseCaptionLightsUnderTheMouse();
+    void aboutBoxLinks();
+
+private:
+    void openWindow(std::optional<QByteArray> settings = std::nullopt);
+    template <typename T> T* find(const QString& name) const
+    {
+        T* child = m_window->findChild<T*>(name);
+        if (!child)
+            qFatal("no control %s", qPrintable(name));
+        return child;
+    }
+    QString settingsPath() const { return m_folder->filePath(u"emoticon.dat"_s); }
+    QByteArray settings() const;
+    QWidget* aboutBox() const { return m_window->findChild<QWidget*>(u"frmAbout"_s); }
+    void clickToolbarButton(const QString& toolbar, int index);
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+    RecordingDesktop m_desktop;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+namespace {
+
+QByteArray tagged(const QByteArray& text)
+{
+    const char header[] = {8, 0, char(text.size()), 0};
+    return QByteArray(header, sizeof header) + text;
+}
+
+} // namespace
+
+void TestShellCommands::init()
+{
+    m_desktop = {};
+    m_folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(Build::write(m_folder->filePath(u"all.bra"_s),
+                         Build::categoryFile(Build::numbered(u"Todos"_s, 4))));
+}
+
+void TestShellCommands::openWindow(std::optional<QByteArray> content)
+{
+    if (content)
+        QVERIFY(Build::write(settingsPath(), *content));
+    m_window = std::make_unique<MainWindow>(m_folder->path(), m_desktop);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void TestShellCommands::cleanup()
+{
+    m_window.reset();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+QByteArray TestShellCommands::settings() const
+{
+    QFile file(settingsPath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+void TestShellCommands::clickToolbarButton(const QString& toolbar, int index)
+{
+    auto* bar = find<QToolBar>(toolbar);
+    QTest::mouseClick(bar->widgetForAction(bar->actions().at(index - 1)), Qt::LeftButton);
+}
+
+void TestShellCommands::linksHandTheirAddressToTheShell_data()
+{
+    QTest::addColumn<QString>("how"); // a menu entry, "Toolbar3:<button>" or a key in a box
+    QTest::addColumn<QString>("address");
+
+    const QString help = u"help/index-bra.html"_s;
+    QTest::newRow("Conteúdo") << u"mnuContents"_s << help;
+    QTest::newRow("Ctrl+F1 in the search box") << u"keys"_s << help;
+    QTest::newRow("help button") << u"Toolbar3:2"_s << help;
+    QTest::newRow("home page") << u"mnuQuillaneHomePage"_s << u"http://quillane.example"_s;
+    QTest::newRow("home button") << u"Toolbar3:1"_s << u"http://quillane.example"_s;
+    QTest::newRow("FAQ") << u"mnuFAQ"_s << u"http://quillane.example//faq.htm"_s;
+    QTest::newRow("news") << u"mnuNews"_s << u"http://quillane.example//news.htm"_s;
+    QTest::newRow("suggestions") << u"mnuSuggestions"_s
+                                 << u"http://quillane.example//suggestion.htm"_s;
+    QTest::newRow("support") << u"mnuSupport"_s << u"http://quillane.example//support.htm"_s;
+}
+
+void TestShellCommands::linksHandTheirAddressToTheShell()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, address);
+    openWindow();
+    find<QAction>(u"mnuYahoo"_s)->trigger();
+
+    if (how == u"keys") {
+        find<QAction>(u"mnuGeneral"_s)->trigger();
+        auto* search = find<QLineEdit>(u"txtGeneralSearch"_s);
+        search->setFocus();
+        QTest::keyClick(search, Qt::Key_F1, Qt::ControlModifier);
+    } else if (how.startsWith(u"Toolbar3:")) {
+        clickToolbarButton(u"Toolbar3"_s, how.back().digitValue());
+    } else {
+        find<QAction>(how)->trigger();
+    }
+
+    QCOMPARE(m_desktop.links.size(), 1);
+    const QUrl link = m_desktop.links.first();
+    if (address.startsWith(u"http"))
+        QCOMPARE(link.toString(), address);
+    else
+        QCOMPARE(link.toLocalFile(), QDir(m_folder->path()).filePath(address));
+    QVERIFY(m_desktop.messages.isEmpty());
+    if (how != u"keys")
+        QVERIFY(find<QFrame>(u"fraYahoo"_s)->isVisible());
+}
+
+void TestShellCommands::linkThatCannotOpenChangesNothing()
+{
+    openWindow();
+    m_desktop.linksOpen = false;
+    find<QAction>(u"mnuContents"_s)->trigger();
+    clickToolbarButton(u"Toolbar3"_s, 1);
+    QCOMPARE(m_desktop.links.size(), 2);
+    QVERIFY(m_desktop.messages.isEmpty());
+    QVERIFY(find<QFrame>(u"fraGeneral"_s)->isVisible());
+}
+
+void TestShellCommands::alwaysOnTopTogglesTogether()
+{
+    openWindow();
+    auto* entry = find<QAction>(u"mnuAlwaysOnTop"_s);
+    const QPoint place = m_window->pos();
+    for (const bool on : {true, false}) {
+        entry->trigger();
+        QCOMPARE(entry->isChecked(), on);
+        QCOMPARE(m_window->windowFlags().testFlag(Qt::WindowStaysOnTopHint), on);
+        QCOMPARE(m_window->AlwaysOnTopSetting, on ? u"YYY"_s : u"NNN"_s);
+        QVERIFY(m_window->isVisible());
+        QCOMPARE(m_window->pos(), place);
+    }
+}
+
+void TestShellCommands::startsAndEndsWithTheSettingsFile_data()
+{
+    QTest::addColumn<std::optional<QByteArray>>("before");
+    QTest::addColumn<bool>("onTop");
+    QTest::addColumn<bool>("toggle"); // once, before closing
+    QTest::addColumn<QByteArray>("after");
+
+    const std::optional<QByteArray> missing;
+    QTest::newRow("yyy: on, written YYY")
+        << std::optional(tagged("yyy")) << true << false << tagged("YYY");
+    QTest::newRow("missing: off, written NNN") << missing << false << false << tagged("NNN");
+    QTest::newRow("empty: off") << std::optional(QByteArray()) << false << false << tagged("NNN");
+    QTest::newRow("YYYY: off") << std::optional(tagged("YYYY")) << false << false
+                               << tagged("NNN") + "Y";
+    QTest::newRow("switched on: saved") << missing << false << true << tagged("YYY");
+    QTest::newRow("switched off: saved, tail kept")
+        << std::optional(tagged("YYY") + "tail") << true << true << tagged("NNN") + "tail";
+}
+
+void TestShellCommands::startsAndEndsWithTheSettingsFile()
+{
+    QFETCH(std::optional<QByteArray>, before);
+    QFETCH(bool, onTop);
+    QFETCH(bool, toggle);
+    QFETCH(QByteArray, after);
+
+    openWindow(before);
+    QCOMPARE(find<QAction>(u"mnuAlwaysOnTop"_s)->isChecked(), onTop);
+    QCOMPARE(m_window->windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+    QCOMPARE(m_window->AlwaysOnTopSetting, onTop ? u"YYY"_s : u"NNN"_s);
+    // The rest of the starting state.
+    QCOMPARE(find<QLabel>(u"lblGeneralView"_s)->text(), u"Visão Original"_s);
+    QCOMPARE(find<QLabel>(u"lblGeneralSize"_s)->text(), u"Médio"_s);
+    QCOMPARE(find<QComboBox>(u"cboGeneralCategory"_s)->currentText(), u"TODOS"_s);
+    QCOMPARE(find<QLabel>(u"lblGeneralEmoticonsNum"_s)->text(), u"4"_s);
+    QCOMPARE(find<EmoticonList>(u"lstGeneralEmoticons"_s)->count(), 4);
+    const QImage preview = find<PreviewArea>(u"picEmoticon"_s)->drawing();
+    QCOMPARE(preview.pixelColor(preview.rect().center()), QColor(0, 0, 128));
+    QCOMPARE(find<QLabel>(u"lblGeneralEmoticon"_s)->text(), QString());
+
+    if (toggle)
+        find<QAction>(u"mnuAlwaysOnTop"_s)->trigger();
+    find<QAction>(u"mnuExit"_s)->trigger();
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(settings(), after);
+}
+
+void TestShellCommands::unwritableSettingsAreReportedAndTheWindowCloses()
+{
+    openWindow(tagged("NNN"));
+    find<QAction>(u"mnuAlwaysOnTop"_s)->trigger();
+    QVERIFY(FileModes::setWritable(settingsPath(), false));
+    m_window->close();
+    QVERIFY(FileModes::setWritable(settingsPath(), true));
+
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(m_desktop.messages.size(), 1);
+    const Desktop::Message& message = m_desktop.messages.first();
+    QCOMPARE(message.title, u"Erro"_s);
+    QCOMPARE(message.icon, QMessageBox::Warning);
+    QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY2(message.text.contains(u"emoticon.dat"_s), qPrintable(message.text));
+    QCOMPARE(settings(), tagged("NNN"));
+}
+
+void TestShellCommands::aboutBoxIsOneNonModalToolWindow()
+{
+    openWindow();
+    find<QAction>(u"mnuAbout"_s)->trigger();
+    QWidget* box = aboutBox();
+    QVERIFY(box);
+    QVERIFY(box->isVisible());
+    QCOMPARE(box->windowTitle(), u"Sobre Quillane Emoticon..."_s);
+    QCOMPARE(box->windowType(), Qt::Tool);
+    QCOMPARE(box->size(), QSize(359, 231));
+    QCOMPARE(box->windowModality(), Qt::NonModal);
+    QCOMPARE(box->parentWidget(), m_window.get());
+
+    find<QAction>(u"mnuAbout"_s)->trigger();
+    QCOMPARE(m_window->findChildren<QWidget*>(u"frmAbout"_s).size(), 1);
+    QCOMPARE(aboutBox(), box);
+    // The main window stays usable.
+    find<QAction>(u"mnuAOL"_s)->trigger();
+    QVERIFY(find<QFrame>(u"fraAOL"_s)->isVisible());
+}
+
+void TestShellCommands::aboutBoxCloseCaptionLightsUnderTheMouse()
+{
+    openWindow();
+    find<QAction>(u"mnuAbout"_s)->trigger();
+    QVERIFY(QTest::qWaitForWindowExposed(aboutBox()));
+    // Beside its owner: the test platform's pointer finds the first window under it.
+    aboutBox()->move(m_window->frameGeometry().topRight() + QPoint(20, 0));
+    const auto closeColour = [this] {
+        return aboutBox()
+            ->findChild<QLabel*>(u"lblAboutClose"_s)
+            ->palette()
+            .color(QPalette::WindowText);
+    };
+    const QColor rest(192, 192, 192);
+    const QColor hot(255, 255, 0);
+    QCOMPARE(closeColour(), rest);
+
+    QTest::mouseMove(aboutBox()->findChild<QLabel*>(u"lblAboutClose"_s));
+    QTRY_COMPARE(closeColour(), hot);
+    QTest::mouseMove(aboutBox()->findChild<QLabel*>(u"lblAboutVersion"_s));
+    QCOMPARE(closeColour(), hot);               // another label leaves it lit
+    QTest::mouseMove(aboutBox(), QPoint(3, 3)); // the margin
+    QTRY_COMPARE(closeColour(), rest);
+
+    // Choosing the entry again brings the open box forward without loading it anew.
+    QTest::mouseMove(aboutBox()->findChild<QLabel*>(u"lblAboutClose"_s));
+    QTRY_COMPARE(closeColour(), hot);
+    find<QAction>(u"mnuAbout"_s)->trigger();
+    QCOMPARE(closeColour(), hot);
+
+    QTest::mouseClick(aboutBox()->findChild<QLabel*>(u"lblAboutClose"_s), Qt::LeftButton);
+    QTRY_VERIFY(!aboutBox());
+    find<QAction>(u"mnuAbout"_s)->trigger();
+    QCOMPARE(closeColour(), rest);
+}
+
+void TestShellCommands::aboutBoxLinks()
+{
+    openWindow();
+    find<QAction>(u"mnuAbout"_s)->trigger();
+    QVERIFY(QTest::qWaitForWindowExposed(aboutBox()));
+    auto* site = aboutBox()->findChild<QLabel*>(u"lblAboutInternet"_s);
+    auto* mail = aboutBox()->findChild<QLabel*>(u"lblAboutEMAIL"_s);
+    QTest::mouseClick(site, Qt::LeftButton);
+    QTest::mouseClick(mail, Qt::LeftButton);
+    find<QAction>(u"mnuQuillaneHomePage"_s)->trigger();
+
+    QCOMPARE(m_desktop.links.size(), 3);
+    QCOMPARE(m_desktop.links[0], m_desktop.links[2]);
+    QCOMPARE(m_desktop.links[1].toString(), u"mailto:"_s + mail->text());
+    QVERIFY(aboutBox()->isVisible());
+    QVERIFY(site->cursor().shape() == Qt::BitmapCursor);
+}
+
+QTEST_MAIN(TestShellCommands)
+#include "tst_shell_commands.moc"
