@@ -174,8 +174,7 @@ void OwnListEditor::showStatus(QStringView word)
 
 void OwnListEditor::refuse(const QString& text)
 {
-    m_desktop.showMessage(m_panel,
-                          {QStringLiteral("Erro"), text, QMessageBox::Warning, QMessageBox::Ok});
+    m_desktop.showError(m_panel, text);
 }
 
 void OwnListEditor::report(const FileFailure& failure)

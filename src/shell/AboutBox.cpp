@@ -47,7 +47,7 @@ const LabelSpec Labels[] = {
      .colour = QColor(192, 255, 192),
      .place = Twips::rect(1680, 2160, 2295, LineHeight),
      .clickable = true},
-    {"lblAboutCopyright", u"Copyright © 2001-2026 Quillane. Todos os direitos reservados.",
+    {"lblAboutCopyright", u"Copyright © 2001-2026 Quillane",
      Fonts::Arial, White, Twips::rect(960, 2640, 3015, LineHeight), Qt::AlignCenter},
     {.objectName = "lblAboutClose",
      .text = u"FECHAR",

@@ -17,11 +17,21 @@ fail() {
     exit 1
 }
 
-# start_program BIN_DIR: copies the built program folder and starts the program from the copy.
-# Sets program_folder, pid, window and the window's client area origin (client_x, client_y).
+# start_program BIN_DIR: copy_program, then launch_program.
 start_program() {
+    copy_program "$1"
+    launch_program
+}
+
+# copy_program BIN_DIR: copies the built program folder to program_folder.
+copy_program() {
     program_folder=$(mktemp -d)
     cp -r "$1"/. "$program_folder"
+}
+
+# launch_program: starts the program from program_folder. Sets pid, window and the window's
+# client area origin (client_x, client_y).
+launch_program() {
     "$program_folder/quillane-emoticon" &
     pid=$!
     window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quillane Emoticon$' | head -n 1)
@@ -50,4 +60,18 @@ click_panel() {
 
 clipboard_is() {
     [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]
+}
+
+program_ended() {
+    ! kill -0 "$pid" 2>/dev/null || grep -q ') Z' "/proc/$pid/stat"
+}
+
+# start_window_manager: a window manager on the X server, for what only one does (Alt+F4,
+# the always-on-top layer); returns once it manages the screen.
+start_window_manager() {
+    openbox >/dev/null 2>&1 &
+    wm_pid=$!
+    trap 'kill $wm_pid 2>/dev/null; cleanup' EXIT
+    wait_until 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+        fail "no window manager"
 }

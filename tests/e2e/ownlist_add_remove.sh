@@ -8,9 +8,6 @@ source "$(dirname "$0")/e2e_lib.sh"
 own_list_has_bytes() {
     [ "$(stat -c %s "$program_folder/custom.bra" 2>/dev/null)" = "$1" ]
 }
-program_ended() {
-    ! kill -0 "$pid" 2>/dev/null || grep -q ') Z' "/proc/$pid/stat"
-}
 add_typed() {
     click_panel 1500 4450 # txtOwnListEmoticonName
     xdotool type "$1"

@@ -252,6 +252,11 @@ void TestShellCommands::aboutBoxIsOneNonModalToolWindow()
     QCOMPARE(box->size(), QSize(359, 231));
     QCOMPARE(box->windowModality(), Qt::NonModal);
     QCOMPARE(box->parentWidget(), m_window.get());
+    for (const QLabel* label : box->findChildren<QLabel*>()) {
+        if (!label->text().isEmpty())
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                     qPrintable(label->text()));
+    }
 
     find<QAction>(u"mnuAbout"_s)->trigger();
     QCOMPARE(m_window->findChildren<QWidget*>(u"frmAbout"_s).size(), 1);

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# The always-on-top choice survives the run in emoticon.dat: written "yyy", the program starts
+# on top of other windows; closed by Alt+F4 through the window manager, it writes "YYY" back.
+set -euo pipefail
+bin_dir=$1
+source "$(dirname "$0")/e2e_lib.sh"
+
+start_window_manager
+copy_program "$bin_dir"
+printf '\x08\x00\x03\x00yyy' >"$program_folder/emoticon.dat"
+launch_program
+
+xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE ||
+    fail "the window does not stay on top: $(xprop -id "$window" _NET_WM_STATE)"
+
+xdotool windowactivate --sync "$window" key alt+F4
+wait_until 10 program_ended || fail "the program did not end at Alt+F4"
+wait "$pid" || fail "the program ended with status $?"
+pid=
+
+settings=$(od -An -tx1 "$program_folder/emoticon.dat" | tr -d ' \n')
+[ "$settings" = "08000300595959" ] || fail "emoticon.dat holds $settings"
+echo "emoticon.dat holds 08 00 03 00 59 59 59"
