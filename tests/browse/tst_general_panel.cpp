@@ -3,6 +3,7 @@
 #include "ConfirmationTimer.h"
 #include "DataFileBuilder.h"
 #include "EmoticonList.h"
+#include "FindControl.h"
 #include "GeneralPanel.h"
 #include "PreviewArea.h"
 #include "PreviewGeometry.h"
@@ -49,10 +50,7 @@ private slots:
 private:
     template <typename T> T* find(const QString& name) const
     {
-        T* child = m_panel->findChild<T*>(name);
-        if (!child)
-            qFatal("no control %s", qPrintable(name));
-        return child;
+        return findControl<T>(m_panel.get(), name);
     }
     EmoticonList* list() const { return find<EmoticonList>(u"lstGeneralEmoticons"_s); }
     QString caption() const { return find<QLabel>(u"lblGeneralEmoticon"_s)->text(); }

@@ -1,4 +1,5 @@
 #include "ConfirmationTimer.h"
+#include "FindControl.h"
 #include "MainWindow.h"
 #include "PictureButton.h"
 #include "RecordingDesktop.h"
@@ -141,10 +142,7 @@ private slots:
 private:
     template <typename T> T* find(const QString& name) const
     {
-        T* child = m_window->findChild<T*>(name);
-        if (!child)
-            qFatal("no control %s", qPrintable(name));
-        return child;
+        return findControl<T>(m_window.get(), name);
     }
     QStringList shownConfirmations() const;
 

@@ -4,6 +4,7 @@
 #include "DataFileBuilder.h"
 #include "EmoticonList.h"
 #include "FileModes.h"
+#include "FindControl.h"
 #include "MainWindow.h"
 #include "OwnListPanel.h"
 #include "RecordingDesktop.h"
@@ -90,10 +91,7 @@ private slots:
 private:
     template <typename T> T* find(const QString& name) const
     {
-        T* child = m_host->findChild<T*>(name);
-        if (!child)
-            qFatal("no control %s", qPrintable(name));
-        return child;
+        return findControl<T>(m_host.get(), name);
     }
     EmoticonList* catalogue() const { return find<EmoticonList>(u"lstOwnListEmoticons"_s); }
     EmoticonList* ownList() const { return find<EmoticonList>(u"lstOwnListCustom"_s); }

@@ -1,5 +1,6 @@
 #include "DataFileBuilder.h"
 #include "EmoticonList.h"
+#include "FindControl.h"
 #include "MainWindow.h"
 #include "RecordingDesktop.h"
 
@@ -40,10 +41,7 @@ private slots:
 private:
     template <typename T> T* find(const QString& name) const
     {
-        T* child = m_window->findChild<T*>(name);
-        if (!child)
-            qFatal("no control %s", qPrintable(name));
-        return child;
+        return findControl<T>(m_window.get(), name);
     }
     QStringList visibleFrames() const;
     void clickToolbarButton(const QString& toolbar, int index);

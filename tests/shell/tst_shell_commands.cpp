@@ -1,6 +1,7 @@
 #include "DataFileBuilder.h"
 #include "EmoticonList.h"
 #include "FileModes.h"
+#include "FindControl.h"
 #include "MainWindow.h"
 #include "PreviewArea.h"
 #include "RecordingDesktop.h"
@@ -42,10 +43,7 @@ private:
     void openWindow(std::optional<QByteArray> settings = std::nullopt);
     template <typename T> T* find(const QString& name) const
     {
-        T* child = m_window->findChild<T*>(name);
-        if (!child)
-            qFatal("no control %s", qPrintable(name));
-        return child;
+        return findControl<T>(m_window.get(), name);
     }
     QString settingsPath() const { return m_folder->filePath(u"emoticon.dat"_s); }
     QByteArray settings() const;
