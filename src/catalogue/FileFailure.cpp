@@ -1,6 +1,7 @@
 #include "FileFailure.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <cerrno>
 
 namespace {
@@ -20,6 +21,7 @@ const Reason Reasons[] = {
     {std::errc::no_such_file_or_directory, u"o arquivo ou a pasta não existe"},
     {std::errc::not_a_directory, u"parte do caminho não é uma pasta"},
     {std::errc::is_a_directory, u"existe uma pasta com esse nome"},
+    {std::errc::directory_not_empty, u"existe uma pasta com esse nome"},
     {std::errc::filename_too_long, u"o caminho é longo demais"},
     {std::errc::device_or_resource_busy, u"o arquivo está em uso"},
     {std::errc::text_file_busy, u"o arquivo está em uso"},
@@ -57,4 +59,12 @@ QString FileFailure::message() const
 std::error_code lastSystemError()
 {
     return {errno, std::generic_category()};
+}
+
+std::error_code openFailure(const QString& path)
+{
+    const std::error_code error = lastSystemError(); // before the look at the path resets it
+    if (QFileInfo(path).isDir())
+        return std::make_error_code(std::errc::is_a_directory);
+    return error;
 }

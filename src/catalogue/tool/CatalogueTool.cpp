@@ -11,17 +11,38 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
+#include <filesystem>
 
 namespace {
 
 std::optional<QByteArray> readWholeFile(const QString& path, QString& error)
 {
     QFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("%1: não foi possível ler: %2").arg(path, file.errorString());
+        error = FileFailure{FileFailure::Action::Read, path, openFailure(path)}.message();
         return std::nullopt;
     }
-    return file.readAll();
+    errno = 0;
+    QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        error = FileFailure{FileFailure::Action::Read, path, lastSystemError()}.message();
+        return std::nullopt;
+    }
+    return content;
+}
+
+// The input that the output would be written over, under its own name or another (a link).
+std::optional<QString> inputAtOutput(const CommandLine& commandLine)
+{
+    const std::filesystem::path output = QFileInfo(commandLine.output).filesystemFilePath();
+    for (const QString& input : commandLine.inputs) {
+        std::error_code error;
+        if (std::filesystem::equivalent(QFileInfo(input).filesystemFilePath(), output, error))
+            return input;
+    }
+    return std::nullopt;
 }
 
 // Readers of the output, the program among them, find its old content or the new, never a
@@ -56,6 +77,12 @@ int CatalogueTool::run(const QStringList& arguments)
     if (!parsed.commandLine) {
         report(QStringLiteral("quillane-catalogue: ") + parsed.error);
         m_err.write(CommandLine::usage().toUtf8());
+        return Misuse;
+    }
+    if (const std::optional<QString> input = inputAtOutput(*parsed.commandLine)) {
+        report(QStringLiteral("quillane-catalogue: a saída %1 é o arquivo de entrada %2; nada foi "
+                              "escrito")
+                   .arg(parsed.commandLine->output, *input));
         return Misuse;
     }
     switch (parsed.commandLine->command) {
@@ -119,9 +146,11 @@ int CatalogueTool::dump(const CommandLine& commandLine)
     const DataFileDumper dumper(commandLine.layout.value_or(layoutByName(path)));
     const DataFileDumper::Result dumped = dumper.dump(path, *content);
     report(dumped.problems);
+    if (!dumped.text)
+        return BadInput;
     if (commandLine.output.isEmpty()) {
-        m_out.write(dumped.text);
-    } else if (const auto failure = writeWholeFile(commandLine.output, dumped.text)) {
+        m_out.write(*dumped.text);
+    } else if (const auto failure = writeWholeFile(commandLine.output, *dumped.text)) {
         report(failure->message());
         return BadInput;
     }

@@ -49,13 +49,22 @@ struct DataFileDumper::FieldReading {
     std::optional<QString> problem; // why it cannot stand in a source line
 };
 
-// The text form and the reports of one file, as they grow.
+// The text form and the reports of one file, as they grow. Reports beyond the listed ones are
+// only counted; each of them has its comment in the text all the same.
 struct DataFileDumper::Output {
     QString fileName;
-    DataFileDumper::Result result;
+    QByteArray text;
+    QList<Diagnostic> problems;
+    qsizetype unlisted = 0;
 
-    void line(const QString& text) { result.text += text.toUtf8() + '\n'; }
-    void report(const QString& message) { result.problems.append({fileName, 0, message}); }
+    void line(const QString& line) { text += line.toUtf8() + '\n'; }
+    void report(const QString& message)
+    {
+        if (problems.size() < MaxListedProblems)
+            problems.append({fileName, 0, message});
+        else
+            ++unlisted;
+    }
 };
 
 DataFileDumper::DataFileDumper(Category::Layout layout)
@@ -66,7 +75,7 @@ DataFileDumper::DataFileDumper(Category::Layout layout)
 
 DataFileDumper::Result DataFileDumper::dump(const QString& fileName, QByteArrayView bytes) const
 {
-    Output out{fileName, {}};
+    Output out{fileName, {}, {}};
     qsizetype recordsStart = 0;
     if (m_layout == Category::Layout::CategoryFile) {
         recordsStart = std::min<qsizetype>(bytes.size(), RecordLayout::LeadingBlockSize);
@@ -75,11 +84,20 @@ DataFileDumper::Result DataFileDumper::dump(const QString& fileName, QByteArrayV
     const QByteArrayView records = bytes.sliced(recordsStart);
     const qsizetype count = records.size() / EmoticonRecord::Size;
     QHash<QString, qsizetype> numberByName;
+    qsizetype omitted = 0;
     for (qsizetype index = 0; index < count; ++index) {
         const qsizetype offset = index * EmoticonRecord::Size;
-        dumpRecord(records.sliced(offset, EmoticonRecord::Size), index + 1, recordsStart + offset,
-                   numberByName, out);
+        if (!dumpRecord(records.sliced(offset, EmoticonRecord::Size), index + 1,
+                        recordsStart + offset, numberByName, out))
+            ++omitted;
     }
+    if (omitted > MaxListedProblems && omitted * 2 > count)
+        return {std::nullopt,
+                {{fileName, 0,
+                  QStringLiteral("não parece um arquivo de emoticons: %1 dos %2 registros não "
+                                 "têm um texto que o programa mostre; nada foi escrito")
+                      .arg(omitted)
+                      .arg(count)}}};
     if (const qsizetype rest = records.size() % EmoticonRecord::Size) {
         const QString message =
             QStringLiteral("sobram %1 bytes depois do último registro, menos que um registro; "
@@ -88,7 +106,11 @@ DataFileDumper::Result DataFileDumper::dump(const QString& fileName, QByteArrayV
         out.report(message);
         out.line(QStringLiteral("# ") + message);
     }
-    return out.result;
+    if (out.unlisted > 0)
+        out.problems.append({fileName, 0,
+                             QStringLiteral("e mais %1 problemas, cada um num comentário do texto")
+                                 .arg(out.unlisted)});
+    return {out.text, out.problems};
 }
 
 void DataFileDumper::checkLeadingBlock(QByteArrayView bytes, Output& out) const
@@ -108,7 +130,7 @@ void DataFileDumper::checkLeadingBlock(QByteArrayView bytes, Output& out) const
     }
 }
 
-void DataFileDumper::dumpRecord(QByteArrayView bytes, qsizetype number, qsizetype offset,
+bool DataFileDumper::dumpRecord(QByteArrayView bytes, qsizetype number, qsizetype offset,
                                 QHash<QString, qsizetype>& numberByName, Output& out) const
 {
     const EmoticonRecord record = EmoticonRecord::fromBytes(bytes);
@@ -129,7 +151,7 @@ void DataFileDumper::dumpRecord(QByteArrayView bytes, qsizetype number, qsizetyp
             QStringLiteral("%1: %2; fica só como comentário no texto").arg(where, *omission));
         out.line(QStringLiteral("# %1 omitido: %2 | nome: «%3» | representação: «%4»")
                      .arg(where, *omission, visible(name.text), visible(representation.text)));
-        return;
+        return false;
     }
     const QByteArray compiled =
         DataFileEncoder::encodeRecord(name.text, representation.text, m_layout);
@@ -140,6 +162,7 @@ void DataFileDumper::dumpRecord(QByteArrayView bytes, qsizetype number, qsizetyp
         out.line(QStringLiteral("# %1: %2").arg(where, loss));
     }
     out.line(name.text + u'\t' + representation.text);
+    return true;
 }
 
 DataFileDumper::FieldReading DataFileDumper::readField(QStringView field, Field which) const

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <optional>
 
 // Turns a data file back into catalogue source text, each record as the program reads it:
 // category fields trimmed and cut at their first "æ", own-list fields trimmed.
@@ -23,10 +24,17 @@
 // A leading block other than the tool's own, a file too short to hold one, and a trailing
 // piece shorter than a record are reported and noted in comments the same way. So the text
 // always compiles, and for a file the tool wrote it compiles to the identical bytes.
+//
+// The first MaxListedProblems problems are listed, then only counted: a file that is no
+// catalogue at all would otherwise give a report line per 50 bytes. A file in which most
+// records (and more than that many) have no text the program could show is taken for
+// something else and gives no text at all.
 class DataFileDumper {
 public:
+    static constexpr qsizetype MaxListedProblems = 20;
+
     struct Result {
-        QByteArray text; // UTF-8, LF line ends
+        std::optional<QByteArray> text; // UTF-8, LF line ends; none for a file that is no catalogue
         QList<Diagnostic> problems;
     };
 
@@ -40,7 +48,8 @@ private:
 
     FieldReading readField(QStringView field, FieldRules::Field which) const;
     void checkLeadingBlock(QByteArrayView bytes, Output& out) const;
-    void dumpRecord(QByteArrayView bytes, qsizetype number, qsizetype offset,
+    // False when the record has no line of its own in the text, only a comment.
+    bool dumpRecord(QByteArrayView bytes, qsizetype number, qsizetype offset,
                     QHash<QString, qsizetype>& numberByName, Output& out) const;
 
     Category::Layout m_layout;

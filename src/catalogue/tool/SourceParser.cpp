@@ -49,12 +49,19 @@ SourceParser::Result SourceParser::parse(const QString& fileName, QByteArrayView
             end = content.size();
         ++lineNumber;
         const QByteArrayView bytes = withoutLineEnd(content.sliced(start, end - start));
+        // Some editors save an accented letter decomposed, as the letter and then its accent;
+        // the data files hold letters composed.
         if (const std::optional<QString> line = decodeUtf8(bytes, lineNumber == 1))
-            parseLine(*line, {{}, {}, fileName, lineNumber}, result);
+            parseLine(line->normalized(QString::NormalizationForm_C),
+                      {{}, {}, fileName, lineNumber}, result);
         else
             result.problems.append({fileName, lineNumber, QStringLiteral("texto que não é UTF-8")});
         start = end + 1;
     }
+    if (result.entries.isEmpty() && result.problems.isEmpty())
+        result.problems.append(
+            {fileName, 0,
+             QStringLiteral("nenhum emoticon: a fonte está vazia ou só tem comentários")});
     return result;
 }
 

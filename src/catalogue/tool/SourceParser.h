@@ -11,7 +11,8 @@
 // Reads one catalogue source: UTF-8 text, one "NAME<TAB>REPRESENTATION" per line, with
 // comment lines (starting with '#') and blank lines ignored. Every field is checked against
 // the rules of the layout it is compiled into; a bad line is reported with its number and
-// gives no entry.
+// gives no entry. A source without any entry is reported too: an empty data file written from
+// it would only hide the mistake.
 class SourceParser {
 public:
     struct Result {

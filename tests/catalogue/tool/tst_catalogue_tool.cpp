@@ -4,7 +4,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -70,6 +72,10 @@ private slots:
     void badInputIsRefusedAndWritesNothing();
     void misuseShowsUsage_data();
     void misuseShowsUsage();
+    void refusedBeforeAnythingIsWritten_data();
+    void refusedBeforeAnythingIsWritten();
+    void fileThatIsNoCatalogueGivesFewLinesAndNoText_data();
+    void fileThatIsNoCatalogueGivesFewLinesAndNoText();
     void sourcesAreMergedInTheOrderGiven();
     void sortIgnoresCaseAndAccents();
     void textFromWindowsEditorsIsAccepted();
@@ -84,6 +90,7 @@ private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
     void write(const QString& name, const QByteArray& bytes) const;
     QByteArray read(const QString& name) const;
+    QMap<QString, QByteArray> folderContent() const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
 };
@@ -112,6 +119,15 @@ QByteArray CatalogueToolTest::read(const QString& name) const
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
+QMap<QString, QByteArray> CatalogueToolTest::folderContent() const
+{
+    QMap<QString, QByteArray> content;
+    for (const QString& name :
+         QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot))
+        content.insert(name, read(name));
+    return content;
+}
+
 void CatalogueToolTest::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
@@ -128,6 +144,10 @@ void CatalogueToolTest::compiledBytesFollowTheProgramsLayout_data()
         << QStringList() << QByteArray("Café\t€:-)\nÆon\tÆ\n")
         << padded("Caf\xE9\xE6", 35) + padded("\x80:-)\xE6", 15) + padded("\xC6on\xE6", 35) +
                padded("\xC6\xE6", 15);
+    QTest::newRow("accents saved decomposed, a letter then U+0301 or U+0303: composed")
+        << QStringList() << QByteArray("Cafe\xCC\x81\t:-)\nPa\xCC\x83o\to\xCC\x81\n")
+        << padded("Caf\xE9\xE6", 35) + padded(":-)\xE6", 15) + padded("P\xE3o\xE6", 35) +
+               padded("\xF3\xE6", 15);
     QTest::newRow("own list: no terminator, æ an ordinary letter")
         << QStringList{"--own-list"} << QByteArray("Café\t€:-)\nmãe æ\tæ\n")
         << padded("Caf\xE9", 35) + padded("\x80:-)", 15) +
@@ -348,6 +368,98 @@ void CatalogueToolTest::misuseShowsUsage()
     QVERIFY(!QFile::exists(path("out.bra")));
 }
 
+void CatalogueToolTest::refusedBeforeAnythingIsWritten_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("compile over its own source")
+        << QStringList{"compile", "-o", "a.txt", "a.txt"} << 2
+        << "a saída a.txt é o arquivo de entrada a.txt; nada foi escrito";
+    QTest::newRow("compile over a second source, named through a link")
+        << QStringList{"compile", "--own-list", "-o", "link.txt", "a.txt", "b.txt"} << 2
+        << "a saída link.txt é o arquivo de entrada b.txt";
+    QTest::newRow("dump over the data file it reads")
+        << QStringList{"dump", "x.bra", "-o", "./x.bra"} << 2
+        << "a saída ./x.bra é o arquivo de entrada x.bra";
+    QTest::newRow("empty source") << QStringList{"compile", "-o", "out.bra", "empty.txt"} << 1
+                                  << "empty.txt: nenhum emoticon: a fonte está vazia ou só tem "
+                                     "comentários";
+    QTest::newRow("source of comments and blank lines only, among good ones")
+        << QStringList{"compile", "-o", "out.bra", "a.txt", "comments.txt"} << 1
+        << "comments.txt: nenhum emoticon";
+    QTest::newRow("missing source: the reason in Portuguese")
+        << QStringList{"compile", "-o", "out.bra", "missing.txt"} << 1
+        << "Não foi possível ler o arquivo missing.txt: o arquivo ou a pasta não existe.";
+    QTest::newRow("a folder for a source")
+        << QStringList{"compile", "-o", "out.bra", "folder"} << 1
+        << "Não foi possível ler o arquivo folder: existe uma pasta com esse nome.";
+    QTest::newRow("dump of a missing file")
+        << QStringList{"dump", "missing.bra"} << 1
+        << "Não foi possível ler o arquivo missing.bra: o arquivo ou a pasta não existe.";
+}
+
+void CatalogueToolTest::refusedBeforeAnythingIsWritten()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    write("a.txt", "Gato\t=^.^=\n");
+    write("b.txt", "Sol\t8-)\n");
+    write("empty.txt", "");
+    write("comments.txt", "# nada ainda\n\n  \t# nem aqui\n");
+    write("x.bra", categoryFile({record("Gatoæ", "=^.^=æ")}));
+    QVERIFY(QDir(m_dir->path()).mkdir("folder"));
+    QVERIFY(QFile::link("b.txt", path("link.txt")));
+    const QMap<QString, QByteArray> before = folderContent();
+
+    const ToolRun result = run(arguments);
+    QCOMPARE(result.exitCode, exitCode);
+    QVERIFY2(result.errors.contains(message), qPrintable(result.errors));
+    QCOMPARE(result.output, QByteArray());
+    QCOMPARE(folderContent(), before);
+}
+
+void CatalogueToolTest::fileThatIsNoCatalogueGivesFewLinesAndNoText_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("errorLines");
+    QTest::addColumn<int>("textLines"); // -1: no text written
+
+    QByteArray noise(1 << 20, Qt::Uninitialized);
+    QRandomGenerator generator(13);
+    generator.fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+    QTest::newRow("a megabyte of noise: one line, no text") << noise << 1 << -1;
+
+    QList<QByteArray> records;
+    for (int i = 0; i < 60; ++i)
+        records += record(QStringLiteral("Gato %1æ").arg(i), "=^.^=æ");
+    for (int i = 0; i < 40; ++i)
+        records += record(QStringLiteral("Sem fim %1").arg(i), ":-(æ");
+    QTest::newRow("a catalogue with 40 broken records of 100: 20 listed, all in the text")
+        << categoryFile(records) << 21 << 100;
+}
+
+void CatalogueToolTest::fileThatIsNoCatalogueGivesFewLinesAndNoText()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, errorLines);
+    QFETCH(int, textLines);
+    write("x.bra", bytes);
+
+    for (const QStringList& output : {QStringList(), QStringList{"-o", "x.txt"}}) {
+        const ToolRun dump = run(QStringList{"dump", "x.bra"} + output);
+        QCOMPARE(dump.exitCode, 1);
+        QCOMPARE(dump.errors.count(u'\n'), errorLines);
+        const QByteArray text = output.isEmpty() ? dump.output : read("x.txt");
+        if (textLines < 0)
+            QCOMPARE(text, output.isEmpty() ? QByteArray() : QByteArray("<missing>"));
+        else
+            QCOMPARE(text.count('\n'), textLines);
+    }
+}
+
 void CatalogueToolTest::sourcesAreMergedInTheOrderGiven()
 {
     write("a.txt", "Zebra\t=Z\nGato\t=^.^=\n");
@@ -486,10 +598,11 @@ void CatalogueToolTest::inexactRecordsAreReportedAndTheDumpStillCompiles()
     QVERIFY2(hasLine(QString::fromUtf8(text), "# ", report), text.constData());
     QCOMPARE(withoutComments(text), keptLines);
 
+    // A text without a single emoticon line is no source to compile.
     const QStringList layout = fileName == "custom.bra" ? QStringList{"--own-list"} : QStringList();
     QCOMPARE(
         run(QStringList{"compile"} + layout + QStringList{"-o", "again.bra", "dump.txt"}).exitCode,
-        0);
+        keptLines.isEmpty() ? 1 : 0);
 }
 
 QTEST_GUILESS_MAIN(CatalogueToolTest)
