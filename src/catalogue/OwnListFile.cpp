@@ -12,6 +12,20 @@
 
 using Action = FileFailure::Action;
 
+namespace {
+
+// A removal replaces the file and a clear deletes it, which the folder's rights alone would
+// allow; a list made read-only stays as it is, as it does for an addition.
+std::optional<FileFailure> refusedWhenReadOnly(Action action, const QString& path)
+{
+    const QFileInfo file(path);
+    if (file.exists() && !file.isWritable())
+        return FileFailure{action, path, std::make_error_code(std::errc::permission_denied)};
+    return std::nullopt;
+}
+
+} // namespace
+
 OwnListFile::OwnListFile(CatalogueStore& store)
     : m_store(store)
 {
@@ -24,7 +38,7 @@ std::optional<FileFailure> OwnListFile::append(const EmoticonRecord& record)
     QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        return FileFailure{Action::Write, path, lastSystemError()};
+        return FileFailure{Action::Write, path, openFailure(path)};
 
     const qint64 length = file.size();
     const QByteArray bytes = record.toBytes();
@@ -46,11 +60,13 @@ std::optional<FileFailure> OwnListFile::remove(qint64 index)
     QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        return FileFailure{Action::Read, path, lastSystemError()};
+        return FileFailure{Action::Read, path, openFailure(path)};
     QByteArray records = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return FileFailure{Action::Read, path, lastSystemError()};
     file.close();
+    if (const auto failure = refusedWhenReadOnly(Action::Write, path))
+        return failure;
 
     const qint64 count = RecordLayout::OwnListRecordCount(records.size());
     records.truncate(RecordLayout::OwnListRecordOffset(count));
@@ -63,6 +79,8 @@ std::optional<FileFailure> OwnListFile::clear()
 {
     m_store.channel().close();
     const QString path = m_store.pathOf(DataFileNames::OwnList);
+    if (const auto failure = refusedWhenReadOnly(Action::Delete, path))
+        return failure;
     std::error_code error;
     std::filesystem::remove(QFileInfo(path).filesystemFilePath(), error);
     if (error)

@@ -37,7 +37,7 @@ std::optional<FileFailure> SettingsFile::writeAlwaysOnTop(QStringView setting)
     QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::ReadWrite))
-        return FileFailure{FileFailure::Action::Write, path, lastSystemError()};
+        return FileFailure{FileFailure::Action::Write, path, openFailure(path)};
     const QByteArray bytes = bytesOf(setting);
     if (file.write(bytes) != bytes.size() || !file.flush())
         return FileFailure{FileFailure::Action::Write, path, lastSystemError()};

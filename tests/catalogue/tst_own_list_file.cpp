@@ -212,6 +212,12 @@ void TestOwnListFile::failureIsReportedAndLeavesTheFileAsItWas_data()
     QTest::newRow("clear in a read-only folder")
         << u"clear"_s << before << u"folder"_s << -1 << none
         << u"Não foi possível excluir o arquivo %1custom.bra: "_s + denied;
+    QTest::newRow("remove from a read-only file in a writable folder")
+        << u"remove"_s << before << u"file"_s << -1 << none
+        << u"Não foi possível gravar o arquivo %1custom.bra: "_s + denied;
+    QTest::newRow("clear a read-only file in a writable folder")
+        << u"clear"_s << before << u"file"_s << -1 << none
+        << u"Não foi possível excluir o arquivo %1custom.bra: "_s + denied;
 }
 
 void TestOwnListFile::failureIsReportedAndLeavesTheFileAsItWas()

@@ -405,6 +405,12 @@ void TestOwnListPanel::fileFailureIsReportedAndChangesNothing_data()
     QTest::newRow("add to a read-only file")
         << u"imgOwnListAdd"_s << u"custom.bra"_s << -1 << none
         << u"Não foi possível gravar o arquivo %1custom.bra: "_s + denied;
+    QTest::newRow("remove from a read-only file")
+        << u"imgOwnListRemove"_s << u"custom.bra"_s << -1 << none
+        << u"Não foi possível gravar o arquivo %1custom.bra: "_s + denied;
+    QTest::newRow("clear a read-only file")
+        << u"imgOwnListClear"_s << u"custom.bra"_s << -1 << none
+        << u"Não foi possível excluir o arquivo %1custom.bra: "_s + denied;
     QTest::newRow("remove in a read-only folder")
         << u"imgOwnListRemove"_s << u"."_s << -1 << none
         << u"Não foi possível criar o arquivo %1custom.tmp: "_s + denied;
