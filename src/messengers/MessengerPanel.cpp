@@ -20,7 +20,8 @@ QAbstractButton* makeButton(QWidget* panel, const MessengerLayout& layout,
     const QSize pictureSize = row.picture.isEmpty() ? layout.pictureSize : row.picture;
     const QString name = QString::fromLatin1(row.objectName);
     auto* button = new PictureButton(
-        row.caption.toString(), Artwork::pixmap(QStringLiteral("messengers/") + name, pictureSize),
+        row.caption.toString(),
+        Artwork::LazyPixmap(QString(QStringLiteral("messengers/") + name), pictureSize),
         layout.buttonColour, panel);
     button->setObjectName(name);
     button->setFont(Fonts::Arial.font());

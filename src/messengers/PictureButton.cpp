@@ -11,8 +11,8 @@ constexpr int CaptionMargin = 1;
 
 } // namespace
 
-PictureButton::PictureButton(const QString& caption, const QPixmap& picture, const QColor& face,
-                             QWidget* parent)
+PictureButton::PictureButton(const QString& caption, const Artwork::LazyPixmap& picture,
+                             const QColor& face, QWidget* parent)
     : QAbstractButton(parent)
     , m_picture(picture)
     , m_face(face)
@@ -36,7 +36,7 @@ QRect PictureButton::pictureRect() const
 {
     const QRect area = inside();
     const QRect above(area.left(), area.top(), area.width(), captionRect().top() - area.top());
-    QRect place(QPoint(), m_picture.deviceIndependentSize().toSize());
+    QRect place(QPoint(), m_picture.size());
     place.moveCenter(above.center());
     return place;
 }
@@ -49,7 +49,7 @@ void PictureButton::paintEvent(QPaintEvent*)
 
     // A pressed button's contents move down and right with its sunken edge.
     const QPoint shift = isDown() ? QPoint(1, 1) : QPoint();
-    painter.drawPixmap(pictureRect().topLeft() + shift, m_picture);
+    painter.drawPixmap(pictureRect().topLeft() + shift, m_picture.pixmap());
     painter.setPen(palette().color(QPalette::ButtonText));
     painter.drawText(captionRect().translated(shift), Qt::AlignCenter, text());
 

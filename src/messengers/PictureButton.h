@@ -1,8 +1,9 @@
 #pragma once
 
+#include "Artwork.h"
+
 #include <QAbstractButton>
 #include <QColor>
-#include <QPixmap>
 
 // A push button in graphical style: its picture centred above its caption, on a face of its
 // own colour, with the raised edge of a classic button that sinks while it is pressed.
@@ -12,7 +13,7 @@ class PictureButton : public QAbstractButton {
     Q_OBJECT
 
 public:
-    PictureButton(const QString& caption, const QPixmap& picture, const QColor& face,
+    PictureButton(const QString& caption, const Artwork::LazyPixmap& picture, const QColor& face,
                   QWidget* parent);
 
     // Where the caption and the picture are drawn, unpressed.
@@ -25,6 +26,6 @@ protected:
 private:
     QRect inside() const;
 
-    QPixmap m_picture;
+    Artwork::LazyPixmap m_picture; // rendered when the button is first drawn
     QColor m_face;
 };

@@ -1,6 +1,6 @@
 #include "Controls.h"
 
-#include "Artwork.h"
+#include "ArtworkLabel.h"
 #include "ClickableLabel.h"
 #include "EmoticonList.h"
 #include "ShapeWidget.h"
@@ -51,10 +51,9 @@ QLabel* makeLabel(QWidget* parent, const LabelSpec& row)
 
 QLabel* makePicture(QWidget* parent, const PictureSpec& row)
 {
-    QLabel* picture = row.clickable ? new ClickableLabel(parent) : new QLabel(parent);
+    auto* picture = new ArtworkLabel(row.artwork, row.place.size(), parent);
     picture->setObjectName(QString::fromLatin1(row.objectName));
     picture->setGeometry(row.place);
-    picture->setPixmap(Artwork::pixmap(row.artwork, row.place.size()));
     picture->setAccessibleName(row.accessibleName.toString());
     if (row.clickable)
         picture->setCursor(Qt::PointingHandCursor);
