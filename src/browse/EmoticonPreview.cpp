@@ -122,7 +122,12 @@ void EmoticonPreview::setCaption(const QString& text)
     label->setText(text);
     // Screen readers read the emoticon from the preview, since its caption is never shown.
     m_controls.picEmoticon->setAccessibleDescription(text);
-    // The label takes the extent of its text.
+    // The label takes the extent of its text; nothing is drawn for no text, so it need not be
+    // measured (which would load the font).
+    if (text.isEmpty()) {
+        label->resize(0, 0);
+        return;
+    }
     const QFontMetrics metrics = label->fontMetrics();
     label->resize(metrics.horizontalAdvance(text), metrics.height());
 }
@@ -131,6 +136,8 @@ void EmoticonPreview::dotext(PreviewArea* angpict, const QFont& angfont, const Q
                              float Angle)
 {
     angpict->clear();
+    if (angtext.isEmpty())
+        return;
     const QFont font =
         fontWithCell(angfont, PreviewGeometry::cellHeightPixels(int(angfont.pointSize())));
     QPoint start;
