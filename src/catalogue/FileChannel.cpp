@@ -1,5 +1,19 @@
 #include "FileChannel.h"
 
+#include <QFileInfo>
+
+namespace {
+
+// A folder, a named pipe or a device in a data file's place holds no records; opening a pipe
+// would wait for a writer that never comes.
+bool isOtherThanAFile(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile();
+}
+
+} // namespace
+
 void FileChannel::close()
 {
     m_file.close();
@@ -8,6 +22,8 @@ void FileChannel::close()
 bool FileChannel::openExisting(const QString& path)
 {
     close();
+    if (isOtherThanAFile(path))
+        return false;
     m_file.setFileName(path);
     return m_file.open(QIODevice::ReadOnly);
 }
@@ -15,6 +31,8 @@ bool FileChannel::openExisting(const QString& path)
 bool FileChannel::openOrCreate(const QString& path)
 {
     close();
+    if (isOtherThanAFile(path))
+        return false;
     m_file.setFileName(path);
     return m_file.open(QIODevice::ReadWrite) || m_file.open(QIODevice::ReadOnly);
 }

@@ -13,11 +13,13 @@ public:
     void close();
 
     // For the category files, which the program never writes: a missing file is not
-    // created and leaves the channel closed.
+    // created and leaves the channel closed, as does anything in its place that is not a
+    // file (a folder, a named pipe).
     bool openExisting(const QString& path);
 
     // For the files the program keeps (own list, settings): a missing file is created
-    // empty; one that cannot be written is still opened for reading.
+    // empty; one that cannot be written is still opened for reading; anything in its place
+    // that is not a file leaves the channel closed.
     bool openOrCreate(const QString& path);
 
     bool isOpen() const { return m_file.isOpen(); }
