@@ -2,6 +2,8 @@
 
 #include "Windows1252.h"
 
+#include <algorithm>
+
 EmoticonRecord EmoticonRecord::fromBytes(QByteArrayView bytes)
 {
     Q_ASSERT(bytes.size() == Size);
@@ -46,9 +48,15 @@ std::optional<QString> CategoryFieldText(QStringView field)
 
 QString CategoryListEntry(QStringView nameField)
 {
-    if (const auto name = CategoryFieldText(nameField))
-        return StoreField(*name, EmoticonRecord::NameWidth);
-    return nameField.toString();
+    // Built in place: a list is filled with a hundred thousand of these at a time.
+    const QStringView trimmed = TrimBlanks(nameField);
+    const qsizetype terminatorAt = trimmed.indexOf(Terminator);
+    if (terminatorAt < 0)
+        return nameField.toString();
+    QString entry(EmoticonRecord::NameWidth, u' ');
+    std::copy_n(trimmed.data(), std::min<qsizetype>(terminatorAt, EmoticonRecord::NameWidth),
+                entry.data());
+    return entry;
 }
 
 EmoticonTexts ShownTexts(const EmoticonRecord& record, Category::Layout layout)
