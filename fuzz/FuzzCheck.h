@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+
+// An invariant of a fuzz target. When it does not hold, the input is a finding: the target
+// stops as a crash does, and libFuzzer keeps the input.
+inline void require(bool holds, const char* what)
+{
+    if (!holds) {
+        std::fprintf(stderr, "invariant broken: %s\n", what);
+        std::abort();
+    }
+}
