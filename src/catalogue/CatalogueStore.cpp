@@ -8,6 +8,13 @@
 
 namespace {
 
+// The files the program writes; the category files are delivered with it and only read.
+bool isWrittenByProgram(QStringView fileName)
+{
+    return fileName == DataFileNames::OwnList || fileName == DataFileNames::OwnListTemporary ||
+           fileName == DataFileNames::Settings;
+}
+
 QString withTrailingSeparator(const QString& folder)
 {
     const QChar separator = QDir::separator();
@@ -28,8 +35,20 @@ QStringList nameFieldsOf(const QByteArray& records)
 } // namespace
 
 CatalogueStore::CatalogueStore(const QString& programFolder)
-    : m_dataFolder(withTrailingSeparator(QDir::toNativeSeparators(programFolder)))
+    : CatalogueStore(programFolder, programFolder)
 {
+}
+
+CatalogueStore::CatalogueStore(const QString& programFolder, const QString& userFilesFolder)
+    : m_dataFolder(withTrailingSeparator(QDir::toNativeSeparators(programFolder)))
+    , m_userFilesFolder(withTrailingSeparator(QDir::toNativeSeparators(userFilesFolder)))
+{
+}
+
+QString CatalogueStore::pathOf(QAnyStringView fileName) const
+{
+    const QString name = fileName.toString();
+    return (isWrittenByProgram(name) ? m_userFilesFolder : m_dataFolder) + name;
 }
 
 ListSource CatalogueStore::sourceOf(const Category& category) const

@@ -15,10 +15,15 @@ class CatalogueStore {
 public:
     // programFolder is the folder that holds the program; the data files sit beside it.
     explicit CatalogueStore(const QString& programFolder);
+    // As above, except that the files the program writes (the own list, its temporary copy and
+    // the settings) live in userFilesFolder: a system-wide install cannot write its own folder.
+    CatalogueStore(const QString& programFolder, const QString& userFilesFolder);
 
     // The program's folder, always ending in the path separator.
     const QString& DataFolder() const { return m_dataFolder; }
-    QString pathOf(QAnyStringView fileName) const { return m_dataFolder + fileName.toString(); }
+    // Where a data file lives: the program folder, or the user's files folder for the files the
+    // program writes.
+    QString pathOf(QAnyStringView fileName) const;
 
     FileChannel& channel() { return m_channel; }
 
@@ -46,5 +51,6 @@ private:
     std::optional<EmoticonRecord> readRecordAt(qint64 offset);
 
     QString m_dataFolder;
+    QString m_userFilesFolder;
     FileChannel m_channel;
 };

@@ -66,10 +66,16 @@ const QSize ClientArea = Twips::size(7215, 5520);
 } // namespace
 
 MainWindow::MainWindow(const QString& dataFolder, Desktop& desktop, QWidget* parent)
+    : MainWindow(dataFolder, dataFolder, desktop, parent)
+{
+}
+
+MainWindow::MainWindow(const QString& dataFolder, const QString& userFilesFolder, Desktop& desktop,
+                       QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
-    , m_store(dataFolder)
+    , m_store(dataFolder, userFilesFolder)
     , m_desktop(desktop)
     , m_menu(menuBar())
 {

@@ -42,6 +42,9 @@ public:
     // dataFolder is the folder of the program, which holds the data files; desktop gives
     // the beep and the message boxes.
     MainWindow(const QString& dataFolder, Desktop& desktop, QWidget* parent = nullptr);
+    // As above, with the files the program writes kept in userFilesFolder instead.
+    MainWindow(const QString& dataFolder, const QString& userFilesFolder, Desktop& desktop,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Hides every panel.

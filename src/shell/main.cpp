@@ -1,19 +1,60 @@
 #include "Desktop.h"
 #include "MainWindow.h"
+#include "SingleInstance.h"
+#include "UserFilesFolder.h"
 
 #include <QApplication>
 #include <QScreen>
 #include <QStyleFactory>
 
+namespace {
+
+// The name of the installed desktop entry, without ".desktop"; the desktop matches the
+// window to its entry and icon by it.
+constexpr auto DesktopFileName = "example.quillane.Emoticon";
+
+// What a second start asks of the running program: its window, in front and active.
+void bringForward(QWidget& window, const QByteArray& activationToken)
+{
+    // On Wayland the compositor lets a window take the focus only with the token that the
+    // desktop gave the start the user made; Qt reads it from the environment.
+    if (!activationToken.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken);
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(ApplicationTitle.toString());
+    // Names the user's data folder (~/.local/share/quillane-emoticon); the window's title is
+    // the program's own.
+    QApplication::setApplicationName(QStringLiteral("quillane-emoticon"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopFileName));
     // One look on every desktop: the layout is drawn to the pixel.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    SingleInstance instance(programFolder);
+    switch (instance.claim(qgetenv("XDG_ACTIVATION_TOKEN"))) {
+    case SingleInstance::Start::Run:
+        break;
+    case SingleInstance::Start::HandedOver:
+        return 0;
+    case SingleInstance::Start::Unanswered:
+        // Better no window than a second program writing the same files.
+        qCritical("Quillane Emoticon já está aberto, mas não responde.");
+        return 1;
+    }
+
     SystemDesktop desktop;
-    MainWindow window(QCoreApplication::applicationDirPath(), desktop);
+    MainWindow window(programFolder, UserFilesFolder::forProgramFolder(programFolder), desktop);
+    QObject::connect(&instance, &SingleInstance::activationRequested, &window,
+                     [&window](const QByteArray& token) { bringForward(window, token); });
     window.adjustSize();
     window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();

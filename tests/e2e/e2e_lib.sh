@@ -1,14 +1,16 @@
 # Helpers for the end-to-end tests: the real program, started from a copy of its folder on the
-# X server in DISPLAY (CTest runs each script under xvfb-run), driven as a person would with
+# X server in DISPLAY (CTest runs each script under x_server.sh), driven as a person would with
 # xdotool. Every wait is on a condition, with a time limit.
 export QT_QPA_PLATFORM=xcb
 
 program_folder=
 pid=
 window=
+helpers=() # further processes the test started: the window manager, a covering window
 cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    [ -n "$program_folder" ] && rm -rf "$program_folder"
+    if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
+    for helper in "${helpers[@]}"; do kill "$helper" 2>/dev/null || true; done
+    if [ -n "$program_folder" ]; then rm -rf "$program_folder"; fi
 }
 trap cleanup EXIT
 
@@ -23,16 +25,19 @@ start_program() {
     launch_program
 }
 
-# copy_program BIN_DIR: copies the built program folder to program_folder.
+# copy_program BIN_DIR: copies the built program folder to program_folder, without the files
+# that runs of the program in the build folder (./run.sh) may have left there.
 copy_program() {
     program_folder=$(mktemp -d)
     cp -r "$1"/. "$program_folder"
+    rm -f "$program_folder"/{custom.bra,custom.tmp,emoticon.dat}
 }
 
-# launch_program: starts the program from program_folder. Sets pid, window and the window's
-# client area origin (client_x, client_y).
+# launch_program [COMMAND...]: starts the program (by default the one in program_folder). Sets
+# pid, window and the window's client area origin (client_x, client_y).
 launch_program() {
-    "$program_folder/quillane-emoticon" &
+    [ $# -gt 0 ] || set -- "$program_folder/quillane-emoticon"
+    "$@" &
     pid=$!
     window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quillane Emoticon$' | head -n 1)
     [ -n "$window" ] || fail "no window titled 'Quillane Emoticon'"
@@ -63,15 +68,43 @@ clipboard_is() {
 }
 
 program_ended() {
-    ! kill -0 "$pid" 2>/dev/null || grep -q ') Z' "/proc/$pid/stat"
+    ! kill -0 "$pid" 2>/dev/null || grep -qs ') Z' "/proc/$pid/stat"
+}
+
+# exit_by_menu: "Sair", the last entry of the first menu; returns once the program has ended
+# with status 0.
+exit_by_menu() {
+    xdotool mousemove --sync $((client_x + 20)) $((client_y - 8)) click 1 key Up Return
+    wait_until 10 program_ended || fail "the program did not end at 'Sair'"
+    wait "$pid" || fail "the program ended with status $?"
+    pid=
+}
+
+# add_to_own_list NAME REPRESENTATION: types both into the own-list editor's boxes and clicks
+# "adicionar".
+add_to_own_list() {
+    click_panel 1500 4450 # txtOwnListEmoticonName
+    xdotool type "$1"
+    click_panel 5200 4270 # txtOwnListRepresentation
+    xdotool type "$2"
+    click_panel 3435 1440 # imgOwnListAdd
+}
+
+# file_has_bytes FILE SIZE
+file_has_bytes() {
+    [ "$(stat -c %s "$1" 2>/dev/null)" = "$2" ]
+}
+
+# settings_are FILE HEX: emoticon.dat holds exactly these bytes.
+settings_are() {
+    [ "$(od -An -tx1 "$1" | tr -d ' \n')" = "$2" ]
 }
 
 # start_window_manager: a window manager on the X server, for what only one does (Alt+F4,
 # the always-on-top layer); returns once it manages the screen.
 start_window_manager() {
     openbox >/dev/null 2>&1 &
-    wm_pid=$!
-    trap 'kill $wm_pid 2>/dev/null; cleanup' EXIT
+    helpers+=($!)
     wait_until 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
         fail "no window manager"
 }

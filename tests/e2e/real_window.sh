@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The real program in a real window: it opens titled and sized, and a person browses a
-# category with the keyboard and copies an emoticon, which reaches the clipboard.
+# The real program in a real window, as a person uses it: it opens titled and sized; a category
+# is chosen with the keyboard and an emoticon copied; a messenger button copies its code; "Sair"
+# closes the program, which leaves emoticon.dat holding the always-on-top choice, off.
 set -euo pipefail
 bin_dir=$1
 source "$(dirname "$0")/e2e_lib.sh"
@@ -23,5 +24,14 @@ click_panel 6200 4460
 wait_until 5 clipboard_is "$second_animal" ||
     fail "clipboard holds '$(xclip -o -selection clipboard 2>/dev/null)', not '$second_animal'"
 
-kill -0 "$pid" || fail "the program ended by itself"
-echo "copied $second_animal"
+# Toolbar2's third button shows the Yahoo panel; its first row's last button, "Legal", copies B-).
+xdotool mousemove --sync $((client_x + 129)) $((client_y + 13)) click 1
+click_panel 5467 1627
+wait_until 5 clipboard_is 'B-)' ||
+    fail "clipboard holds '$(xclip -o -selection clipboard 2>/dev/null)', not 'B-)'"
+
+# No emoticon.dat before the run: it is created, and closing writes "NNN" into it.
+exit_by_menu
+settings_are "$program_folder/emoticon.dat" 080003004e4e4e ||
+    fail "emoticon.dat holds $(od -An -tx1 "$program_folder/emoticon.dat")"
+echo "copied $second_animal and B-), and emoticon.dat holds 08 00 03 00 4e 4e 4e"

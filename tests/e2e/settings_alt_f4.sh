@@ -13,11 +13,16 @@ launch_program
 xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE ||
     fail "the window does not stay on top: $(xprop -id "$window" _NET_WM_STATE)"
 
-xdotool windowactivate --sync "$window" key alt+F4
-wait_until 10 program_ended || fail "the program did not end at Alt+F4"
+# Now and then the window manager misses the keys and the program gets them instead (Qt's event
+# log shows both arriving); it does nothing with them, so they go again then.
+for attempt in 1 2 3; do
+    xdotool windowactivate --sync "$window" key alt+F4
+    ! wait_until 3 program_ended || break
+done
+program_ended || fail "the program did not end at Alt+F4"
 wait "$pid" || fail "the program ended with status $?"
 pid=
 
-settings=$(od -An -tx1 "$program_folder/emoticon.dat" | tr -d ' \n')
-[ "$settings" = "08000300595959" ] || fail "emoticon.dat holds $settings"
+settings_are "$program_folder/emoticon.dat" 08000300595959 ||
+    fail "emoticon.dat holds $(od -An -tx1 "$program_folder/emoticon.dat")"
 echo "emoticon.dat holds 08 00 03 00 59 59 59"

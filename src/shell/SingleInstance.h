@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QLocalServer>
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+class QLocalSocket;
+
+// One running program per user and program folder; copies in other folders (the tests' among
+// them) stay independent, and two copies never write the same own list or settings file. The
+// first start takes a lock file and listens on a local socket beside it. A later start finds
+// the lock taken, asks the running program to bring its window forward, and ends. The lock
+// names the process holding it, so one left by a crash does not block the next start.
+class SingleInstance : public QObject {
+    Q_OBJECT
+
+public:
+    enum class Start {
+        Run,        // this process runs the program
+        HandedOver, // the running program was asked to show itself
+        Unanswered, // a program holds the lock but does not answer
+    };
+
+    explicit SingleInstance(const QString& programFolder, QObject* parent = nullptr);
+
+    // activationToken is what the desktop gave this start to bring a window forward with
+    // (Wayland's XDG_ACTIVATION_TOKEN); it is handed to the running program.
+    Start claim(const QByteArray& activationToken);
+
+signals:
+    // A later start asked for the window, with the token it was launched with (or none).
+    void activationRequested(const QByteArray& activationToken);
+
+private:
+    void listen();
+    void answer(QLocalSocket* caller);
+    bool handOver(const QByteArray& activationToken) const;
+
+    QString m_socketPath;
+    QLockFile m_lock;
+    QLocalServer m_server;
+};

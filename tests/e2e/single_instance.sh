@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# One window per user and program folder: a second start, while another window is in front,
+# brings the running program's window forward and ends with status 0, leaving one window. After
+# the first program is killed outright, leaving its lock and socket behind, a start opens
+# normally.
+set -euo pipefail
+bin_dir=$1
+source "$(dirname "$0")/e2e_lib.sh"
+
+start_window_manager
+start_program "$bin_dir"
+first_window=$window
+
+# Another program's window over it, active.
+xmessage -geometry 600x500+0+0 'Outra janela' 2>/dev/null &
+helpers+=($!)
+cover=$(timeout 20 xdotool search --sync --onlyvisible --class xmessage | head -n 1)
+xdotool windowactivate --sync "$cover"
+
+active_is() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+on_top_is() { xprop -root _NET_CLIENT_LIST_STACKING | grep -q "$(printf '0x%x' "$1")\$"; }
+
+timeout 10 "$program_folder/quillane-emoticon" || fail "the second start ended with status $?"
+wait_until 10 active_is "$first_window" ||
+    fail "the running window was not activated: $(xdotool getactivewindow) is active"
+on_top_is "$first_window" || fail "the running window is not on top: $(xprop -root _NET_CLIENT_LIST_STACKING)"
+windows=$(xdotool search --name '^Quillane Emoticon$' | wc -l)
+[ "$windows" -eq 1 ] || fail "$windows windows titled 'Quillane Emoticon'"
+kill -0 "$pid" || fail "the running program ended"
+
+kill -KILL "$pid"
+wait "$pid" 2>/dev/null || true
+pid=
+window_gone() { ! xdotool getwindowname "$1" >/dev/null 2>&1; }
+wait_until 10 window_gone "$first_window" || fail "the killed program's window stays"
+launch_program
+echo "the second start handed over; after a kill a new start opened its window"

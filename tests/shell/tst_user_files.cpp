@@ -1,0 +1,102 @@
+#include "CatalogueStore.h"
+#include "DataFileBuilder.h"
+#include "FileModes.h"
+#include "OwnListFile.h"
+#include "SettingsFile.h"
+#include "UserFilesFolder.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+namespace Build = DataFileBuilder;
+
+// Where the files the program writes are kept: beside the program while its folder can be
+// written, in the user's own data folder when it cannot (a system-wide install), while the
+// catalogue is still read from the program folder.
+class TestUserFiles : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void folderFollowsWhetherTheProgramFolderCanBeWritten_data();
+    void folderFollowsWhetherTheProgramFolderCanBeWritten();
+    void readOnlyProgramFolderKeepsTheCatalogueAndTheUsersFilesApart();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_programFolder;
+    std::unique_ptr<QTemporaryDir> m_home;
+};
+
+void TestUserFiles::initTestCase()
+{
+    QVERIFY(FileModes::obeyFileModes());
+    QCoreApplication::setApplicationName(u"quillane-emoticon"_s);
+}
+
+void TestUserFiles::init()
+{
+    m_programFolder = std::make_unique<QTemporaryDir>();
+    m_home = std::make_unique<QTemporaryDir>();
+    // Never the real user's data.
+    qputenv("XDG_DATA_HOME", m_home->filePath(u"share"_s).toLocal8Bit());
+    QVERIFY(Build::write(m_programFolder->filePath(u"all.bra"_s),
+                         Build::categoryFile(Build::numbered(u"Todos"_s, 3))));
+}
+
+void TestUserFiles::cleanup()
+{
+    QVERIFY(FileModes::setWritable(m_programFolder->path(), true));
+}
+
+void TestUserFiles::folderFollowsWhetherTheProgramFolderCanBeWritten_data()
+{
+    QTest::addColumn<bool>("writable");
+    QTest::newRow("a writable program folder keeps them") << true;
+    QTest::newRow("a read-only program folder sends them to the user's data folder") << false;
+}
+
+void TestUserFiles::folderFollowsWhetherTheProgramFolderCanBeWritten()
+{
+    QFETCH(bool, writable);
+    QVERIFY(FileModes::setWritable(m_programFolder->path(), writable));
+
+    const QString folder = UserFilesFolder::forProgramFolder(m_programFolder->path());
+
+    const QString own = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QVERIFY(own.startsWith(m_home->path()));
+    QCOMPARE(folder, writable ? m_programFolder->path() : own);
+    // The user's data folder is made only when it is used, and then before the first write.
+    QCOMPARE(QDir(own).exists(), !writable);
+}
+
+void TestUserFiles::readOnlyProgramFolderKeepsTheCatalogueAndTheUsersFilesApart()
+{
+    QVERIFY(FileModes::setWritable(m_programFolder->path(), false));
+    const QString userFolder = UserFilesFolder::forProgramFolder(m_programFolder->path());
+    CatalogueStore store(m_programFolder->path(), userFolder);
+
+    QCOMPARE(store.ReadCategoryEntries(store.pathOf(u"all.bra")).size(), 3);
+    // Every write of the own list and of the settings succeeds, the removal's rename included.
+    QCOMPARE(store.ReadOwnListEntries(), QStringList());
+    OwnListFile ownList(store);
+    QCOMPARE(ownList.append(EmoticonRecord::fromTexts(u"Gato", u"=^.^=")), std::nullopt);
+    QCOMPARE(ownList.append(EmoticonRecord::fromTexts(u"Sol", u"\\o/")), std::nullopt);
+    QCOMPARE(ownList.remove(0), std::nullopt);
+    QCOMPARE(SettingsFile(store).writeAlwaysOnTop(SettingsFile::On), std::nullopt);
+
+    QFile ownListFile(QDir(userFolder).filePath(u"custom.bra"_s));
+    QVERIFY(ownListFile.open(QIODevice::ReadOnly));
+    QCOMPARE(ownListFile.readAll(), Build::ownListFile({{u"Sol"_s, u"\\o/"_s}}));
+    QVERIFY(QFile::exists(QDir(userFolder).filePath(u"emoticon.dat"_s)));
+    QCOMPARE(QDir(m_programFolder->path()).entryList(QDir::Files), QStringList{u"all.bra"_s});
+    QCOMPARE(QDir(userFolder).entryList(QDir::Files),
+             (QStringList{u"custom.bra"_s, u"emoticon.dat"_s}));
+}
+
+QTEST_GUILESS_MAIN(TestUserFiles)
+#include "tst_user_files.moc"
