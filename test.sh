@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with warnings as errors and runs every test headless.
+# Installs what is missing, builds with warnings as errors and runs every test headless; then
+# runs them all again under the address and undefined-behaviour sanitizers.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure-packages.sh
@@ -7,3 +8,6 @@ ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 cmake --preset ci
 cmake --build --preset ci
 ctest --preset ci
+cmake --preset asan
+cmake --build --preset asan
+ctest --preset asan
