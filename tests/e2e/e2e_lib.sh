@@ -2,6 +2,9 @@
 # X server in DISPLAY (CTest runs each script under x_server.sh), driven as a person would with
 # xdotool. Every wait is on a condition, with a time limit.
 export QT_QPA_PLATFORM=xcb
+# The scale the program is drawn at (QT_SCALE_FACTOR, whole numbers only). Places below are
+# given as at 100 % and scaled.
+scale=${QT_SCALE_FACTOR:-1}
 
 program_folder=
 pid=
@@ -42,9 +45,9 @@ launch_program() {
     window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quillane Emoticon$' | head -n 1)
     [ -n "$window" ] || fail "no window titled 'Quillane Emoticon'"
     eval "$(xdotool getwindowgeometry --shell "$window")"
-    # The client area (481 x 368) lies under the menu bar, at the bottom of the window.
+    # The client area (481 x 368 at 100 %) lies under the menu bar, at the bottom of the window.
     client_x=$X
-    client_y=$((Y + HEIGHT - 368))
+    client_y=$((Y + HEIGHT - 368 * scale))
 }
 
 # wait_until SECONDS COMMAND...: runs COMMAND until it succeeds.
@@ -60,7 +63,13 @@ wait_until() {
 # click_panel X Y: clicks at a place of the visible panel's box, given in twips as the layout
 # gives it (the box lies at 120, 240 in its frame, the frame at 0, 360 in the client area).
 click_panel() {
-    xdotool mousemove --sync $((client_x + (120 + $1) / 15)) $((client_y + (600 + $2) / 15)) click 1
+    click_client $(((120 + $1) / 15)) $(((600 + $2) / 15))
+}
+
+# click_client X Y: clicks at a place of the client area, in pixels at 100 %; a negative Y is
+# in the menu bar above it.
+click_client() {
+    xdotool mousemove --sync $((client_x + scale * $1)) $((client_y + scale * $2)) click 1
 }
 
 clipboard_is() {
@@ -74,7 +83,8 @@ program_ended() {
 # exit_by_menu: "Sair", the last entry of the first menu; returns once the program has ended
 # with status 0.
 exit_by_menu() {
-    xdotool mousemove --sync $((client_x + 20)) $((client_y - 8)) click 1 key Up Return
+    click_client 20 -8
+    xdotool key Up Return
     wait_until 10 program_ended || fail "the program did not end at 'Sair'"
     wait "$pid" || fail "the program ended with status $?"
     pid=

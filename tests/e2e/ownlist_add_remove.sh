@@ -8,7 +8,7 @@ source "$(dirname "$0")/e2e_lib.sh"
 start_program "$bin_dir"
 own_list=$program_folder/custom.bra
 # Toolbar1's second button, "Configurar Sua Própria Lista", prepares the editor.
-xdotool mousemove --sync $((client_x + 50)) $((client_y + 13)) click 1
+click_client 50 13
 
 add_to_own_list 'Gato' '=^.^='
 wait_until 10 file_has_bytes "$own_list" 50 || fail "the first addition did not reach custom.bra"

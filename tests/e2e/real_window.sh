@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # The real program in a real window, as a person uses it: it opens titled and sized; a category
 # is chosen with the keyboard and an emoticon copied; a messenger button copies its code; "Sair"
-# closes the program, which leaves emoticon.dat holding the always-on-top choice, off.
+# closes the program, which leaves emoticon.dat holding the always-on-top choice, off. Run at
+# 200 % too (QT_SCALE_FACTOR=2), where the window doubles as a whole.
 set -euo pipefail
 bin_dir=$1
 source "$(dirname "$0")/e2e_lib.sh"
 
 start_program "$bin_dir"
-[ "$WIDTH" -eq 481 ] || fail "window is $WIDTH pixels wide, not 481"
-[ "$HEIGHT" -gt 368 ] || fail "window is $HEIGHT pixels high: no room for the menu bar"
+[ "$WIDTH" -eq $((481 * scale)) ] || fail "window is $WIDTH pixels wide, not $((481 * scale))"
+[ "$HEIGHT" -gt $((368 * scale)) ] || fail "window is $HEIGHT pixels high: no room for the menu bar"
 
 # Into the search box, on to the category selector, and "ANIMAIS", the second entry. Then back
 # over the search box into the list, where the first arrow key selects the entry the focus
@@ -25,7 +26,7 @@ wait_until 5 clipboard_is "$second_animal" ||
     fail "clipboard holds '$(xclip -o -selection clipboard 2>/dev/null)', not '$second_animal'"
 
 # Toolbar2's third button shows the Yahoo panel; its first row's last button, "Legal", copies B-).
-xdotool mousemove --sync $((client_x + 129)) $((client_y + 13)) click 1
+click_client 129 13
 click_panel 5467 1627
 wait_until 5 clipboard_is 'B-)' ||
     fail "clipboard holds '$(xclip -o -selection clipboard 2>/dev/null)', not 'B-)'"

@@ -6,7 +6,7 @@
 # xprop calls made that happen to the program or the window manager now and then.
 set -euo pipefail
 display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$display_file" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp -noreset 3>"$display_file" 2>/dev/null &
 server=$!
 trap 'kill "$server" 2>/dev/null || true; rm -f "$display_file"' EXIT
 
