@@ -63,13 +63,24 @@ wait_until() {
 # click_panel X Y: clicks at a place of the visible panel's box, given in twips as the layout
 # gives it (the box lies at 120, 240 in its frame, the frame at 0, 360 in the client area).
 click_panel() {
-    click_client $(((120 + $1) / 15)) $(((600 + $2) / 15))
+    point_panel "$@"
+    xdotool click 1
 }
 
 # click_client X Y: clicks at a place of the client area, in pixels at 100 %; a negative Y is
 # in the menu bar above it.
 click_client() {
-    xdotool mousemove --sync $((client_x + scale * $1)) $((client_y + scale * $2)) click 1
+    point_client "$@"
+    xdotool click 1
+}
+
+# point_panel X Y, point_client X Y: move the pointer there without clicking, for a test that
+# times the press itself.
+point_panel() {
+    point_client $(((120 + $1) / 15)) $(((600 + $2) / 15))
+}
+point_client() {
+    xdotool mousemove --sync $((client_x + scale * $1)) $((client_y + scale * $2))
 }
 
 clipboard_is() {
@@ -90,14 +101,14 @@ exit_by_menu() {
     pid=
 }
 
-# add_to_own_list NAME REPRESENTATION: types both into the own-list editor's boxes and clicks
-# "adicionar".
+# add_to_own_list NAME REPRESENTATION [PRESS]: types both into the own-list editor's boxes and
+# clicks "adicionar", or has PRESS (a command given the picture's place, X Y) press it.
 add_to_own_list() {
     click_panel 1500 4450 # txtOwnListEmoticonName
     xdotool type "$1"
     click_panel 5200 4270 # txtOwnListRepresentation
     xdotool type "$2"
-    click_panel 3435 1440 # imgOwnListAdd
+    "${3:-click_panel}" 3435 1440 # imgOwnListAdd
 }
 
 # file_has_bytes FILE SIZE

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Hostile category files in a real window. Whatever lies in all.bra's place (lengths around the
+# leading block, a folder, a file without read rights, a named pipe, fields of NUL, æ, Æ and
+# 0x80-0x9F bytes, a million records), the program opens its window, lists what the layout
+# says (the last entry, chosen with End and copied, is the last whole record; an empty list
+# copies nothing), and ends normally at "Sair".
+set -euo pipefail
+bin_dir=$1
+source "$(dirname "$0")/e2e_lib.sh"
+export LC_ALL=C # printf pads by bytes
+
+# record NAME REPRESENTATION: a category record, each text ended by æ (0xE6) and blank-padded.
+record() { printf '%-35s%-15s' "$1"$'\xe6' "$2"$'\xe6'; }
+leading_block() { printf '%1000s' ''; }
+
+# Root reads every file whatever its modes: run the program without the capabilities that let it.
+without_file_rights=()
+[ "$(id -u)" -ne 0 ] ||
+    without_file_rights=(setpriv --bounding-set=-dac_override,-dac_read_search,-fowner --)
+
+# refusal_shown: a second window with the program's title, the message box; sets refusal.
+refusal_shown() {
+    refusal=$(xdotool search --onlyvisible --name '^Quillane Emoticon$' | grep -vx "$window" |
+        head -n 1) || true
+    [ -n "$refusal" ]
+}
+
+# check CASE LAST_REPRESENTATION: starts the program on the all.bra in place, and ends it.
+check() {
+    launch_program "${without_file_rights[@]}" "$program_folder/quillane-emoticon"
+    printf 'nada copiado' | xclip -selection clipboard
+    click_panel 1800 1380 # the first entry of lstGeneralEmoticons, when there is one
+    xdotool key End
+    click_panel 6200 4460 # "COPIAR PARA A MEMÓRIA"
+    if [ -n "$2" ]; then
+        wait_until 10 clipboard_is "$2" ||
+            fail "$1: the last entry copied '$(xclip -o -selection clipboard)', not '$2'"
+    else
+        # Nothing selected: the copy is refused in a message box, which OK closes.
+        wait_until 10 refusal_shown || fail "$1: an empty list, yet no copy refusal"
+        # Keys go to the window under the pointer when no window manager gives focus.
+        xdotool mousemove --sync --window "$refusal" 20 20 key Return
+        clipboard_is 'nada copiado' || fail "$1: an empty list copied something"
+    fi
+    exit_by_menu
+    echo "$1: listed as the layout says"
+}
+
+copy_program "$bin_dir"
+all=$program_folder/all.bra
+two_records() { leading_block; record Gato '=^.^='; record Sol '8-)'; }
+
+for length in 0 999 1000 1049 1050 1051 1099; do
+    two_records | head -c "$length" >"$all"
+    last=
+    [ "$length" -lt 1050 ] || last='=^.^='
+    check "$length bytes" "$last"
+done
+
+rm -f "$all" && mkdir "$all" && check "a folder" ""
+rmdir "$all" && two_records >"$all" && chmod 200 "$all" && check "a file without read rights" ""
+rm -f "$all" && mkfifo "$all" && check "a named pipe" ""
+
+rm -f "$all"
+{
+    leading_block
+    printf '%-35s%-15s' $'##Nul#\xe6' $'#:)\xe6' | tr '#' '\0'
+    head -c 50 /dev/zero
+    record $'\xc6on\xc6' $':-)\xc6'
+    printf '%-35s%-15s' $'\x80\x81\x8d\x8f\x90\x9d\x9f\xe6' $'\x85\x99\xe6'
+    printf '%50s' '' | tr ' ' $'\xe6'
+    record $'\xdaltimo' '(^_^)'
+} >"$all"
+check "fields of NUL, æ, Æ and 0x80-0x9F bytes" '(^_^)'
+
+seq 0 999999 | sed 's/.*/Emoticon &\t#&/' >"$program_folder/million.txt"
+"$bin_dir/quillane-catalogue" compile -o "$all" "$program_folder/million.txt" ||
+    fail "the catalogue tool did not compile a million records"
+check "a million records" '#999999'
