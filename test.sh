@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with warnings as errors and runs every test headless; then
-# runs them all again under the address and undefined-behaviour sanitizers.
+# runs them all again under the address and undefined-behaviour sanitizers, and each fuzz
+# target for 12 seconds.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure-packages.sh
-ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${RELIABILITY_PACKAGES[@]}"
 cmake --preset ci
 cmake --build --preset ci
 ctest --preset ci
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan
+cmake --preset fuzz
+cmake --build --preset fuzz
+fuzz/run.sh build-fuzz 12

@@ -27,3 +27,5 @@ BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev
                 fonts-liberation2 fonts-liberation fonts-dejavu-core xdg-utils)
 # What the tests need on top: a headless X server, input, and the clipboard.
 TEST_PACKAGES=(xvfb xauth xdotool xclip x11-utils openbox)
+# The fuzz targets: clang with its sanitizer runtimes and libFuzzer.
+RELIABILITY_PACKAGES=(clang libclang-rt-14-dev libfuzzer-14-dev)
