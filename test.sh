@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with warnings as errors and runs every test headless; then
-# runs them all again under the address and undefined-behaviour sanitizers, and each fuzz
-# target for 12 seconds.
+# Installs what is missing, builds with warnings as errors (in build/, as ./run.sh does) and
+# runs every test headless; then runs them all again under the address and undefined-behaviour
+# sanitizers, and each fuzz target for 12 seconds.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure-packages.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${RELIABILITY_PACKAGES[@]}"
-cmake --preset ci
-cmake --build --preset ci
-ctest --preset ci
+cmake --preset default
+cmake --build --preset default
+ctest --preset default
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan

@@ -22,10 +22,12 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# What the program needs to build and run.
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev
+# What the program needs to build and run (Qt's CMake files look for xkbcommon, and say so
+# loudly when it is missing).
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev libxkbcommon-dev
                 fonts-liberation2 fonts-liberation fonts-dejavu-core xdg-utils)
-# What the tests need on top: a headless X server, input, and the clipboard.
-TEST_PACKAGES=(xvfb xauth xdotool xclip x11-utils openbox)
+# What the tests need on top: a headless X server, input, the clipboard, a window manager, and
+# the validators of the installed desktop entry and metainfo.
+TEST_PACKAGES=(xvfb xauth xdotool xclip x11-utils openbox desktop-file-utils appstream)
 # The fuzz targets: clang with its sanitizer runtimes and libFuzzer.
 RELIABILITY_PACKAGES=(clang libclang-rt-14-dev libfuzzer-14-dev)

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# A system-wide install, used by someone who cannot write it: the launcher starts the program,
+# which reads the catalogue from its install and keeps the own list and the settings in the
+# user's data folder; the own list is still there after a restart.
+set -euo pipefail
+build_dir=$1
+source "$(dirname "$0")/../e2e/e2e_lib.sh"
+
+root=$(mktemp -d)
+trap 'chmod -R u+w "$root"; rm -rf "$root"; cleanup' EXIT
+prefix=$root/prefix
+cmake --install "$build_dir" --prefix "$prefix" >/dev/null
+chmod -R a-w "$prefix"
+export XDG_DATA_HOME=$root/data
+user_files=$XDG_DATA_HOME/quillane-emoticon
+
+# Root first gives up the rights that let it write whatever the file modes say.
+as_the_user=()
+[ "$(id -u)" -ne 0 ] || as_the_user=(setpriv --inh-caps=-dac_override,-dac_read_search,-fowner
+    --bounding-set=-dac_override,-dac_read_search,-fowner --)
+"${as_the_user[@]}" touch "$prefix/probe" 2>/dev/null && fail "the install can still be written"
+
+launch_program "${as_the_user[@]}" "$prefix/bin/quillane-emoticon"
+# Toolbar1's second button, "Configurar Sua Própria Lista", prepares the editor.
+click_client 50 13
+add_to_own_list 'Gato' '=^.^='
+wait_until 10 file_has_bytes "$user_files/custom.bra" 50 ||
+    fail "the addition did not reach $user_files/custom.bra"
+exit_by_menu
+settings_are "$user_files/emoticon.dat" 080003004e4e4e ||
+    fail "emoticon.dat holds $(od -An -tx1 "$user_files/emoticon.dat" 2>&1)"
+
+# Started again: "LISTA PRÓPRIA", the next to last category, holds the emoticon, which copies.
+launch_program "${as_the_user[@]}" "$prefix/bin/quillane-emoticon"
+click_panel 2000 2990
+xdotool key Tab End Up shift+Tab shift+Tab Down
+click_panel 6200 4460 # "COPIAR PARA A MEMÓRIA"
+wait_until 5 clipboard_is '=^.^=' ||
+    fail "clipboard holds '$(xclip -o -selection clipboard 2>/dev/null)', not '=^.^='"
+exit_by_menu
+echo "the own list of a read-only install lives in $user_files and survives a restart"
