@@ -25,6 +25,7 @@
 #include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
+#include <QTimer>
 
 namespace {
 
@@ -81,9 +82,10 @@ MainWindow::MainWindow(const QString& dataFolder, const QString& userFilesFolder
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(ApplicationTitle.toString());
-    // The small picture of the toolbar set stands in for the program icon at 16 pixels.
+    // The small picture of the toolbar set stands in for the program icon at 16 pixels; the
+    // icon itself comes at the sizes the build renders it.
     QIcon icon(Artwork::pixmap(u"toolbar-program", QSize(16, 16)));
-    for (const int side : {32, 48})
+    for (const int side : {32, 64})
         icon.addPixmap(Artwork::pixmap(u"program-icon", QSize(side, side)));
     setWindowIcon(icon);
 
@@ -143,20 +145,43 @@ void MainWindow::buildPanels(QWidget* clientArea)
         panelFrame->setFrameStyle(QFrame::Box | QFrame::Sunken);
         panelFrame->setVisible(row.panel == Panel::General);
         m_frames[static_cast<std::size_t>(row.panel)] = panelFrame;
+    }
+    m_general = new GeneralPanel(m_store, m_desktop, *m_confirmationTimer, frame(Panel::General));
+    m_general->setGeometry(BoxPlace);
 
+    // The panels the window opens without come right after its first frame, so that it shows
+    // sooner; anything that needs one sooner builds them at once.
+    clientArea->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Paint) {
+        watched->removeEventFilter(this);
+        QTimer::singleShot(0, this, &MainWindow::buildHiddenPanels);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::buildHiddenPanels()
+{
+    if (m_ownList)
+        return;
+    for (const FrameSpec& row : Frames) {
+        if (row.panel == Panel::General)
+            continue;
         QWidget* box = nullptr;
-        if (row.panel == Panel::General) {
-            box = m_general =
-                new GeneralPanel(m_store, m_desktop, *m_confirmationTimer, panelFrame);
-        } else if (row.panel == Panel::Config) {
+        if (row.panel == Panel::Config) {
             box = m_ownList =
-                new OwnListPanel(m_store, m_desktop, *m_confirmationTimer, panelFrame);
+                new OwnListPanel(m_store, m_desktop, *m_confirmationTimer, frame(row.panel));
         } else {
-            auto* messenger = new MessengerPanel(*row.messenger, *m_confirmationTimer, panelFrame);
+            auto* messenger =
+                new MessengerPanel(*row.messenger, *m_confirmationTimer, frame(row.panel));
             connect(messenger, &MessengerPanel::codeClicked, this, &MainWindow::cmdMessenger_Click);
             box = m_messengers[row.panel] = messenger;
         }
         box->setGeometry(BoxPlace);
+        box->show();
     }
 }
 
@@ -191,12 +216,14 @@ void MainWindow::VisibleFalse()
 
 void MainWindow::showPanel(Panel panel)
 {
+    buildHiddenPanels();
     VisibleFalse();
     frame(panel)->setVisible(true);
 }
 
 void MainWindow::Toolbar1_ButtonClick(int index)
 {
+    buildHiddenPanels();
     VisibleFalse();
     if (index == 1) {
         frame(Panel::General)->setVisible(true);
@@ -209,6 +236,7 @@ void MainWindow::Toolbar1_ButtonClick(int index)
 
 void MainWindow::Toolbar2_ButtonClick(int index)
 {
+    buildHiddenPanels();
     static constexpr std::array Messengers = {Panel::AOL, Panel::MSN, Panel::Yahoo};
     VisibleFalse();
     if (index >= 1 && index <= int(Messengers.size()))
@@ -224,6 +252,7 @@ void MainWindow::cmdMessenger_Click(const QString& code)
 
 void MainWindow::CopyEmoticon()
 {
+    buildHiddenPanels();
     // All three messenger panels confirm: whichever the user switches to before the tick
     // still shows it.
     const MessengerPanel* yahoo = m_messengers.at(Panel::Yahoo);

@@ -71,6 +71,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();
@@ -81,6 +82,7 @@ private:
     void openLink(const QString& address);
     QString helpPage() const;
     void buildPanels(QWidget* clientArea);
+    void buildHiddenPanels();
     void connectMenu();
     void showPanel(Panel panel);
     QFrame* frame(Panel panel) const { return m_frames[static_cast<std::size_t>(panel)]; }

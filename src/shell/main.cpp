@@ -1,11 +1,11 @@
 #include "Desktop.h"
+#include "FixedWindowStyle.h"
 #include "MainWindow.h"
 #include "SingleInstance.h"
 #include "UserFilesFolder.h"
 
 #include <QApplication>
 #include <QScreen>
-#include <QStyleFactory>
 
 namespace {
 
@@ -35,8 +35,7 @@ int main(int argc, char* argv[])
     // the program's own.
     QApplication::setApplicationName(QStringLiteral("quillane-emoticon"));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopFileName));
-    // One look on every desktop: the layout is drawn to the pixel.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new FixedWindowStyle);
 
     const QString programFolder = QCoreApplication::applicationDirPath();
     SingleInstance instance(programFolder);

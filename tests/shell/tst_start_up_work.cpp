@@ -11,13 +11,15 @@
 using namespace Qt::StringLiterals;
 
 // What keeps the program quick to start and to use at a hundred times its catalogue, checked
-// as structure rather than by the clock: every list lays out its entries without measuring
-// each one, and the pictures of panels not yet opened are not drawn at start-up.
+// as structure rather than by the clock: the panels the window opens without are built after
+// its first frame, their pictures are not drawn until they are shown, and every list lays out
+// its entries without measuring each one.
 class TestStartUpWork : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase();
+    void hiddenPanelsComeAfterTheFirstFrame();
     void listsDeclareUniformEntries();
     void hiddenPanelsDrawNoPictureUntilShown();
 
@@ -30,8 +32,20 @@ private:
 void TestStartUpWork::initTestCase()
 {
     m_window = std::make_unique<MainWindow>(m_folder.path(), m_desktop);
+}
+
+void TestStartUpWork::hiddenPanelsComeAfterTheFirstFrame()
+{
+    const QStringList boxes = {u"picConfigBackground"_s, u"picAOLBackground"_s,
+                               u"picMSNBackground"_s, u"picYahooBackground"_s};
+    for (const QString& box : boxes)
+        QVERIFY2(!m_window->findChild<QWidget*>(box), qPrintable(box));
+    QVERIFY(m_window->findChild<QWidget*>(u"picGeneralBackground"_s));
+
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    for (const QString& box : boxes)
+        QTRY_VERIFY2(m_window->findChild<QWidget*>(box), qPrintable(box));
 }
 
 void TestStartUpWork::listsDeclareUniformEntries()

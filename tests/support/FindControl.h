@@ -2,14 +2,15 @@
 
 #include <QObject>
 #include <QString>
-#include <QtGlobal>
+#include <QTest>
 
 // The control named name below root, found as a person finds it: by what it is, not where.
-// A test cannot go on without it, so a missing control ends the test program.
+// The window builds its hidden panels just after its first frame, so a control may take a
+// moment to appear. A test cannot go on without it: a missing control ends the test program.
 template <typename T> T* findControl(const QObject* root, const QString& name)
 {
-    T* control = root->findChild<T*>(name);
-    if (!control)
+    T* control = nullptr;
+    if (!QTest::qWaitFor([&] { return (control = root->findChild<T*>(name)) != nullptr; }, 5000))
         qFatal("no control %s", qPrintable(name));
     return control;
 }
