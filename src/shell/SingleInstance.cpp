@@ -3,9 +3,13 @@
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QThread>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace {
@@ -35,23 +39,43 @@ QString socketPathFor(const QString& programFolder)
 SingleInstance::SingleInstance(const QString& programFolder, QObject* parent)
     : QObject(parent)
     , m_socketPath(socketPathFor(programFolder))
-    , m_lock(m_socketPath + QStringLiteral(".lock"))
 {
-    // Held for the whole run: only a holder that no longer exists makes it stale, never age.
-    m_lock.setStaleLockTime(0);
+}
+
+SingleInstance::~SingleInstance()
+{
+    if (m_lockDescriptor >= 0)
+        ::close(m_lockDescriptor);
+}
+
+// The lock file is never removed: deleting it could let two starts lock two different files.
+SingleInstance::Lock SingleInstance::tryLock()
+{
+    if (m_lockDescriptor < 0) {
+        const QByteArray path = QFile::encodeName(m_socketPath + QStringLiteral(".lock"));
+        m_lockDescriptor = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (m_lockDescriptor < 0)
+            return Lock::Unavailable;
+    }
+    if (::flock(m_lockDescriptor, LOCK_EX | LOCK_NB) == 0)
+        return Lock::Taken;
+    return errno == EWOULDBLOCK ? Lock::Held : Lock::Unavailable;
 }
 
 SingleInstance::Start SingleInstance::claim(const QByteArray& activationToken)
 {
     const QDeadlineTimer deadline(GiveUpAfterMs);
     do {
-        if (m_lock.tryLock(0)) {
+        switch (tryLock()) {
+        case Lock::Taken:
             listen();
             return Start::Run;
-        }
         // Nowhere to keep a lock (no rights in the folder): nothing to coordinate with either.
-        if (m_lock.error() != QLockFile::LockFailedError)
+        case Lock::Unavailable:
             return Start::Run;
+        case Lock::Held:
+            break;
+        }
         if (handOver(activationToken))
             return Start::HandedOver;
         QThread::msleep(100);

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QLocalServer>
-#include <QLockFile>
 #include <QObject>
 #include <QString>
 
@@ -11,8 +10,9 @@ class QLocalSocket;
 // One running program per user and program folder; copies in other folders (the tests' among
 // them) stay independent, and two copies never write the same own list or settings file. The
 // first start takes a lock file and listens on a local socket beside it. A later start finds
-// the lock taken, asks the running program to bring its window forward, and ends. The lock
-// names the process holding it, so one left by a crash does not block the next start.
+// the lock taken, asks the running program to bring its window forward, and ends. The kernel
+// holds the lock for the process and drops it when the process ends, however it ends, so a
+// crash never blocks the next start and taking it writes nothing to disk.
 class SingleInstance : public QObject {
     Q_OBJECT
 
@@ -24,6 +24,9 @@ public:
     };
 
     explicit SingleInstance(const QString& programFolder, QObject* parent = nullptr);
+    ~SingleInstance() override;
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
 
     // activationToken is what the desktop gave this start to bring a window forward with
     // (Wayland's XDG_ACTIVATION_TOKEN); it is handed to the running program.
@@ -34,11 +37,13 @@ signals:
     void activationRequested(const QByteArray& activationToken);
 
 private:
+    enum class Lock { Taken, Held, Unavailable };
+    Lock tryLock();
     void listen();
     void answer(QLocalSocket* caller);
     bool handOver(const QByteArray& activationToken) const;
 
     QString m_socketPath;
-    QLockFile m_lock;
+    int m_lockDescriptor = -1;
     QLocalServer m_server;
 };
