@@ -5,11 +5,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalSocket>
+#include <QScopeGuard>
+#include <QSocketNotifier>
 #include <QThread>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -17,7 +23,8 @@ namespace {
 // How long a start keeps trying to reach the program that holds the lock: one that is still
 // starting, or ending and about to release it.
 constexpr int GiveUpAfterMs = 5000;
-constexpr qint64 LongestRequest = 4096;
+constexpr int ReplyWithinMs = 2000;
+constexpr qsizetype LongestRequest = 4096;
 const QByteArray Acknowledged = "ok\n";
 
 // In the user's private runtime folder where there is one. The name tells users and program
@@ -34,32 +41,89 @@ QString socketPathFor(const QString& programFolder)
         QStringLiteral("quillane-emoticon-%1-%2").arg(::getuid()).arg(QLatin1StringView(where)));
 }
 
+// A local stream socket with its address; -1 when the path does not fit one.
+int localSocket(const QByteArray& path, sockaddr_un& address, int flags)
+{
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= qsizetype(sizeof address.sun_path))
+        return -1;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    return ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | flags, 0);
+}
+
+bool writeAll(int descriptor, const QByteArray& bytes)
+{
+    for (qsizetype written = 0; written < bytes.size();) {
+        const ssize_t count = ::send(descriptor, bytes.constData() + written,
+                                     size_t(bytes.size() - written), MSG_NOSIGNAL);
+        if (count < 0 && errno != EINTR)
+            return false;
+        written += qMax<ssize_t>(count, 0);
+    }
+    return true;
+}
+
+// One later start's request: a line holding its activation token.
+class Caller : public QObject {
+    Q_OBJECT
+
+public:
+    Caller(int descriptor, QObject* parent)
+        : QObject(parent)
+        , m_descriptor(descriptor)
+        , m_readable(descriptor, QSocketNotifier::Read, this)
+    {
+        connect(&m_readable, &QSocketNotifier::activated, this, &Caller::read);
+    }
+    ~Caller() override
+    {
+        m_readable.setEnabled(false);
+        ::close(m_descriptor);
+    }
+
+signals:
+    void requested(const QByteArray& activationToken);
+
+private:
+    void read()
+    {
+        char chunk[512];
+        const ssize_t count = ::recv(m_descriptor, chunk, sizeof chunk, 0);
+        if (count < 0 && (errno == EAGAIN || errno == EINTR))
+            return;
+        if (count > 0)
+            m_received.append(chunk, count);
+        const qsizetype lineEnd = m_received.indexOf('\n');
+        if (lineEnd >= 0) {
+            writeAll(m_descriptor, Acknowledged);
+            emit requested(m_received.left(lineEnd).trimmed());
+        } else if (count > 0 && m_received.size() <= LongestRequest) {
+            return;
+        }
+        m_readable.setEnabled(false);
+        deleteLater();
+    }
+
+    int m_descriptor;
+    QSocketNotifier m_readable;
+    QByteArray m_received;
+};
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString& programFolder, QObject* parent)
     : QObject(parent)
-    , m_socketPath(socketPathFor(programFolder))
+    , m_socketPath(QFile::encodeName(socketPathFor(programFolder)))
 {
 }
 
 SingleInstance::~SingleInstance()
 {
+    if (m_listener >= 0)
+        ::close(m_listener);
     if (m_lockDescriptor >= 0)
         ::close(m_lockDescriptor);
-}
-
-// The lock file is never removed: deleting it could let two starts lock two different files.
-SingleInstance::Lock SingleInstance::tryLock()
-{
-    if (m_lockDescriptor < 0) {
-        const QByteArray path = QFile::encodeName(m_socketPath + QStringLiteral(".lock"));
-        m_lockDescriptor = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-        if (m_lockDescriptor < 0)
-            return Lock::Unavailable;
-    }
-    if (::flock(m_lockDescriptor, LOCK_EX | LOCK_NB) == 0)
-        return Lock::Taken;
-    return errno == EWOULDBLOCK ? Lock::Held : Lock::Unavailable;
 }
 
 SingleInstance::Start SingleInstance::claim(const QByteArray& activationToken)
@@ -83,46 +147,72 @@ SingleInstance::Start SingleInstance::claim(const QByteArray& activationToken)
     return Start::Unanswered;
 }
 
-void SingleInstance::listen()
+// The lock file is never removed: deleting it could let two starts lock two different files.
+SingleInstance::Lock SingleInstance::tryLock()
 {
-    // Whatever socket is there was left by a run that crashed: the lock is this process's now.
-    QLocalServer::removeServer(m_socketPath);
-    m_server.setSocketOptions(QLocalServer::UserAccessOption);
-    connect(&m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* caller = m_server.nextPendingConnection())
-            answer(caller);
-    });
-    m_server.listen(m_socketPath);
+    if (m_lockDescriptor < 0) {
+        const QByteArray path = m_socketPath + ".lock";
+        m_lockDescriptor = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (m_lockDescriptor < 0)
+            return Lock::Unavailable;
+    }
+    if (::flock(m_lockDescriptor, LOCK_EX | LOCK_NB) == 0)
+        return Lock::Taken;
+    return errno == EWOULDBLOCK ? Lock::Held : Lock::Unavailable;
 }
 
-void SingleInstance::answer(QLocalSocket* caller)
+void SingleInstance::listen()
 {
-    connect(caller, &QLocalSocket::disconnected, caller, &QObject::deleteLater);
-    connect(caller, &QLocalSocket::readyRead, this, [this, caller] {
-        if (!caller->canReadLine()) {
-            if (caller->bytesAvailable() > LongestRequest)
-                caller->abort();
-            return;
-        }
-        const QByteArray token = caller->readLine(LongestRequest).trimmed();
-        caller->write(Acknowledged);
-        caller->disconnectFromServer();
-        emit activationRequested(token);
-    });
+    sockaddr_un address;
+    m_listener = localSocket(m_socketPath, address, SOCK_NONBLOCK);
+    if (m_listener < 0)
+        return;
+    // Whatever socket is there was left by a run that crashed: the lock is this process's now.
+    ::unlink(m_socketPath.constData());
+    if (::bind(m_listener, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        ::chmod(m_socketPath.constData(), S_IRUSR | S_IWUSR) != 0 ||
+        ::listen(m_listener, SOMAXCONN) != 0) {
+        ::close(m_listener);
+        m_listener = -1;
+        return;
+    }
+    auto* incoming = new QSocketNotifier(m_listener, QSocketNotifier::Read, this);
+    connect(incoming, &QSocketNotifier::activated, this, &SingleInstance::answerCaller);
+}
+
+void SingleInstance::answerCaller()
+{
+    const int descriptor = ::accept4(m_listener, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+    if (descriptor < 0)
+        return;
+    auto* caller = new Caller(descriptor, this);
+    connect(caller, &Caller::requested, this, &SingleInstance::activationRequested);
 }
 
 bool SingleInstance::handOver(const QByteArray& activationToken) const
 {
-    QLocalSocket socket;
-    socket.connectToServer(m_socketPath);
-    if (!socket.waitForConnected(500))
+    sockaddr_un address;
+    const int descriptor = localSocket(m_socketPath, address, 0);
+    if (descriptor < 0)
         return false;
-    socket.write(activationToken + '\n');
-    if (!socket.waitForBytesWritten(1000))
+    const auto closing = qScopeGuard([descriptor] { ::close(descriptor); });
+    if (::connect(descriptor, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        !writeAll(descriptor, activationToken.left(LongestRequest) + '\n'))
         return false;
     // Only the answer shows that the program got the request, and was not just closing.
     QByteArray reply;
-    while (reply.size() < Acknowledged.size() && socket.waitForReadyRead(2000))
-        reply += socket.readAll();
+    const QDeadlineTimer deadline(ReplyWithinMs);
+    while (reply.size() < Acknowledged.size()) {
+        pollfd readable{descriptor, POLLIN, 0};
+        if (::poll(&readable, 1, int(deadline.remainingTime())) <= 0)
+            return false;
+        char chunk[16];
+        const ssize_t count = ::recv(descriptor, chunk, sizeof chunk, 0);
+        if (count <= 0)
+            return false;
+        reply.append(chunk, count);
+    }
     return reply == Acknowledged;
 }
+
+#include "SingleInstance.moc"

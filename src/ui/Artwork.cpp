@@ -2,9 +2,8 @@
 
 #include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
+#include <QImageReader>
 #include <QResource>
-#include <QSvgRenderer>
 #include <QtEndian>
 #include <optional>
 
@@ -12,33 +11,42 @@ namespace Artwork {
 
 namespace {
 
-// The picture as the build rendered it (see tool/rasterize.cpp), when that is the size asked
-// for: copying it costs a fraction of rendering it.
-std::optional<QPixmap> prerendered(QStringView name, QSize size, qreal ratio)
+// The picture as the build rendered it (see tool/rasterize.cpp), at its drawn size or twice
+// that, when one of the two has the pixels asked for: copying it costs a fraction of
+// rendering it.
+std::optional<QPixmap> prerendered(QStringView name, QSize pixels)
 {
-    if (ratio != 1.0 && ratio != 2.0)
-        return std::nullopt;
-    const QResource raster(QStringLiteral(":/art-raster/%1%2.argb")
-                               .arg(name, ratio == 2.0 ? QStringLiteral("@2x") : QString()));
-    if (!raster.isValid())
-        return std::nullopt;
-    const QByteArray bytes = raster.uncompressedData();
-    constexpr qsizetype Header = 8;
-    if (bytes.size() < Header)
-        return std::nullopt;
-    const QSize stored(int(qFromLittleEndian<quint32>(bytes.constData())),
-                       int(qFromLittleEndian<quint32>(bytes.constData() + 4)));
-    if (stored != size * ratio ||
-        bytes.size() != Header + 4 * qsizetype(stored.width()) * stored.height())
-        return std::nullopt;
-    QImage image(stored, QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < stored.height(); ++y) {
-        qFromLittleEndian<quint32>(bytes.constData() + Header + 4 * qsizetype(y) * stored.width(),
-                                   stored.width(), image.scanLine(y));
+    for (const QStringView scale : {u"", u"@2x"}) {
+        const QResource raster(QStringLiteral(":/art-raster/%1%2.argb").arg(name, scale));
+        if (!raster.isValid())
+            return std::nullopt;
+        const QByteArray bytes = raster.uncompressedData();
+        constexpr qsizetype Header = 8;
+        if (bytes.size() < Header)
+            return std::nullopt;
+        const QSize stored(int(qFromLittleEndian<quint32>(bytes.constData())),
+                           int(qFromLittleEndian<quint32>(bytes.constData() + 4)));
+        if (stored != pixels)
+            continue;
+        if (bytes.size() != Header + 4 * qsizetype(stored.width()) * stored.height())
+            return std::nullopt;
+        QImage image(stored, QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < stored.height(); ++y) {
+            qFromLittleEndian<quint32>(bytes.constData() + Header +
+                                           4 * qsizetype(y) * stored.width(),
+                                       stored.width(), image.scanLine(y));
+        }
+        return QPixmap::fromImage(std::move(image));
     }
-    QPixmap picture = QPixmap::fromImage(std::move(image));
-    picture.setDevicePixelRatio(ratio);
-    return picture;
+    return std::nullopt;
+}
+
+// Any other size is rendered from the SVG by Qt's image plugin, loaded only then.
+QPixmap rendered(QStringView name, QSize pixels)
+{
+    QImageReader reader(QStringLiteral(":/art/%1.svg").arg(name));
+    reader.setScaledSize(pixels);
+    return QPixmap::fromImage(reader.read());
 }
 
 } // namespace
@@ -46,14 +54,13 @@ std::optional<QPixmap> prerendered(QStringView name, QSize size, qreal ratio)
 QPixmap pixmap(QStringView name, QSize size)
 {
     const qreal ratio = qApp->devicePixelRatio();
-    if (const std::optional<QPixmap> picture = prerendered(name, size, ratio))
-        return *picture;
-    QPixmap picture(size * ratio);
+    const QSize pixels = (QSizeF(size) * ratio).toSize();
+    QPixmap picture;
+    if (std::optional<QPixmap> stored = prerendered(name, pixels))
+        picture = *std::move(stored);
+    else
+        picture = rendered(name, pixels);
     picture.setDevicePixelRatio(ratio);
-    picture.fill(Qt::transparent);
-    QSvgRenderer renderer(QStringLiteral(":/art/%1.svg").arg(name));
-    QPainter painter(&picture);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     return picture;
 }
 
