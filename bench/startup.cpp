@@ -31,9 +31,18 @@ struct Launch {
     double residentMiB;
 };
 
+// What a subject may cost: a multiple of the bare window's start-up, and resident memory,
+// either absolute or above the bare window's.
+struct Limits {
+    double ratio;
+    double mebibytes;
+    bool aboveBare;
+};
+
 struct Subject {
     const char* name;
     QString program;
+    Limits limits;
     std::vector<Launch> launches;
 };
 
@@ -61,9 +70,9 @@ public:
         pollfd watched{xcb_get_file_descriptor(m_connection), POLLIN, 0};
         while (Clock::now() < limit) {
             while (xcb_generic_event_t* event = xcb_poll_for_event(m_connection)) {
-                const bool mapped = (event->response_type & 0x7f) == XCB_MAP_NOTIFY &&
-                                    windowPid(reinterpret_cast<xcb_map_notify_event_t*>(event)
-                                                  ->window) == pid;
+                const bool mapped =
+                    (event->response_type & 0x7f) == XCB_MAP_NOTIFY &&
+                    windowPid(reinterpret_cast<xcb_map_notify_event_t*>(event)->window) == pid;
                 free(event);
                 if (mapped)
                     return true;
@@ -161,9 +170,9 @@ int main(int argc, char* argv[])
     const QString program = QStringLiteral("quillane-emoticon");
 
     std::vector<Subject> subjects = {
-        {"bare Qt window", QString::fromLocal8Bit(argv[2]), {}},
-        {"Quillane Emoticon, shipped catalogue", shipped->filePath(program), {}},
-        {"Quillane Emoticon, 100,000 records", large->filePath(program), {}},
+        {"bare Qt window", QString::fromLocal8Bit(argv[2]), {1.0, 0, true}, {}},
+        {"Quillane Emoticon, shipped catalogue", shipped->filePath(program), {1.3, 10, true}, {}},
+        {"Quillane Emoticon, 100,000 records", large->filePath(program), {2.5, 70, false}, {}},
     };
     XServer server;
     // Warm the disk cache and fontconfig's once, then measure round after round, so that
@@ -183,13 +192,27 @@ int main(int argc, char* argv[])
     };
     const double bareMs = medianOf(subjects[0], &Launch::mappedMs);
     const double bareMiB = medianOf(subjects[0], &Launch::residentMiB);
-    std::printf("| %-38s | %10s | %8s | %12s |\n", "start-up, medians of rounds",
-                "mapped ms", "x bare", "resident MiB");
-    std::printf("|----------------------------------------|------------|----------|--------------|\n");
+    std::printf("| %-38s | %10s | %8s | %12s | %-22s |        |\n", "start-up, medians of rounds",
+                "mapped ms", "x bare", "resident MiB", "target");
+    std::printf("|----------------------------------------|------------|----------|--------------|"
+                "------------------------|--------|\n");
     for (const Subject& subject : subjects) {
         const double ms = medianOf(subject, &Launch::mappedMs);
         const double mib = medianOf(subject, &Launch::residentMiB);
-        std::printf("| %-38s | %10.1f | %8.2f | %12.1f |\n", subject.name, ms, ms / bareMs, mib);
+        const Limits& limits = subject.limits;
+        const double mibLimit = limits.mebibytes + (limits.aboveBare ? bareMiB : 0);
+        if (&subject == &subjects.front()) {
+            std::printf("| %-38s | %10.1f | %8.2f | %12.1f | %-22s |        |\n", subject.name, ms,
+                        1.0, mib, "the baseline");
+            continue;
+        }
+        const QByteArray target = QStringLiteral("<= %1 x, <= %2 MiB")
+                                      .arg(limits.ratio, 0, 'f', 1)
+                                      .arg(mibLimit, 0, 'f', 1)
+                                      .toLatin1();
+        const bool met = ms / bareMs <= limits.ratio && mib <= mibLimit;
+        std::printf("| %-38s | %10.1f | %8.2f | %12.1f | %-22s | %-6s |\n", subject.name, ms,
+                    ms / bareMs, mib, target.constData(), met ? "met" : "MISSED");
     }
     std::printf("(%d rounds; resident memory of the bare window %.1f MiB)\n", rounds, bareMiB);
     return 0;
