@@ -23,8 +23,9 @@ ensure_packages() {
 }
 
 # What the program needs to build and run (Qt's CMake files look for xkbcommon, and say so
-# loudly when it is missing).
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev libxkbcommon-dev
+# loudly when it is missing; the start-up benchmark, built alongside, watches the X server
+# through xcb).
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev libxkbcommon-dev libxcb1-dev
                 fonts-liberation2 fonts-liberation fonts-dejavu-core xdg-utils)
 # What the tests need on top: a headless X server, input, the clipboard, a window manager, and
 # the validators of the installed desktop entry and metainfo.
