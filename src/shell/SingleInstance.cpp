@@ -169,6 +169,8 @@ void SingleInstance::listen()
         return;
     // Whatever socket is there was left by a run that crashed: the lock is this process's now.
     ::unlink(m_socketPath.constData());
+    // Only its own user may ask for the window (the runtime folder is private anyway; /tmp,
+    // its stand-in, is not).
     if (::bind(m_listener, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
         ::chmod(m_socketPath.constData(), S_IRUSR | S_IWUSR) != 0 ||
         ::listen(m_listener, SOMAXCONN) != 0) {
