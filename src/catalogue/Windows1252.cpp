@@ -36,9 +36,11 @@ namespace Windows1252 {
 
 QString decode(QByteArrayView bytes)
 {
+    // Written through the raw buffer: a category change decodes millions of characters.
     QString text(bytes.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        text[i] = charOf(static_cast<unsigned char>(bytes[i]));
+    QChar* out = text.data();
+    for (const char byte : bytes)
+        *out++ = charOf(static_cast<unsigned char>(byte));
     return text;
 }
 
