@@ -8,6 +8,7 @@
 #include <QScopeGuard>
 #include <QSocketNotifier>
 #include <QThread>
+#include <QTimer>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -27,18 +28,36 @@ constexpr int ReplyWithinMs = 2000;
 constexpr qsizetype LongestRequest = 4096;
 const QByteArray Acknowledged = "ok\n";
 
-// In the user's private runtime folder where there is one. The name tells users and program
-// folders apart; the folder's path is hashed to keep within a socket address's length.
-QString socketPathFor(const QString& programFolder)
+// The user's private runtime folder; without one (no desktop session), a folder of the
+// user's own in the temporary folder, trusted only if nobody else owns it or can write in it.
+QString privateFolder()
 {
-    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QDir::tempPath();
-    const QString canonical = QFileInfo(programFolder).canonicalFilePath();
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
+        return runtime;
+    const QString own =
+        QDir(QDir::tempPath()).filePath(QStringLiteral("quillane-emoticon-%1").arg(::getuid()));
+    const QByteArray path = QFile::encodeName(own);
+    ::mkdir(path.constData(), S_IRWXU);
+    struct stat status {};
+    if (::lstat(path.constData(), &status) != 0 || !S_ISDIR(status.st_mode) ||
+        status.st_uid != ::getuid() || (status.st_mode & (S_IRWXG | S_IRWXO)) != 0)
+        return {};
+    return own;
+}
+
+// The name tells the sets of user files apart; the folder's path is hashed to keep within a
+// socket address's length.
+QByteArray socketPathFor(const QString& userFilesFolder)
+{
+    const QString folder = privateFolder();
+    if (folder.isEmpty())
+        return {};
+    const QString canonical = QFileInfo(userFilesFolder).canonicalFilePath();
     const QByteArray where =
         QCryptographicHash::hash(canonical.toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
-    return QDir(folder).filePath(
-        QStringLiteral("quillane-emoticon-%1-%2").arg(::getuid()).arg(QLatin1StringView(where)));
+    return QFile::encodeName(QDir(folder).filePath(
+        QStringLiteral("quillane-emoticon-%1").arg(QLatin1StringView(where))));
 }
 
 // A local stream socket with its address; -1 when the path does not fit one.
@@ -75,6 +94,8 @@ public:
         , m_readable(descriptor, QSocketNotifier::Read, this)
     {
         connect(&m_readable, &QSocketNotifier::activated, this, &Caller::read);
+        // One that connects and says nothing does not keep its connection for ever.
+        QTimer::singleShot(ReplyWithinMs, this, &QObject::deleteLater);
     }
     ~Caller() override
     {
@@ -112,16 +133,20 @@ private:
 
 } // namespace
 
-SingleInstance::SingleInstance(const QString& programFolder, QObject* parent)
+SingleInstance::SingleInstance(const QString& userFilesFolder, QObject* parent)
     : QObject(parent)
-    , m_socketPath(QFile::encodeName(socketPathFor(programFolder)))
+    , m_socketPath(socketPathFor(userFilesFolder))
 {
 }
 
 SingleInstance::~SingleInstance()
 {
-    if (m_listener >= 0)
+    if (m_listener >= 0) {
+        delete m_incoming;
+        // Removed while the lock still keeps a later start from making its own.
+        ::unlink(m_socketPath.constData());
         ::close(m_listener);
+    }
     if (m_lockDescriptor >= 0)
         ::close(m_lockDescriptor);
 }
@@ -150,9 +175,12 @@ SingleInstance::Start SingleInstance::claim(const QByteArray& activationToken)
 // The lock file is never removed: deleting it could let two starts lock two different files.
 SingleInstance::Lock SingleInstance::tryLock()
 {
+    if (m_socketPath.isEmpty())
+        return Lock::Unavailable;
     if (m_lockDescriptor < 0) {
         const QByteArray path = m_socketPath + ".lock";
-        m_lockDescriptor = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        m_lockDescriptor =
+            ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, S_IRUSR | S_IWUSR);
         if (m_lockDescriptor < 0)
             return Lock::Unavailable;
     }
@@ -169,17 +197,14 @@ void SingleInstance::listen()
         return;
     // Whatever socket is there was left by a run that crashed: the lock is this process's now.
     ::unlink(m_socketPath.constData());
-    // Only its own user may ask for the window (the runtime folder is private anyway; /tmp,
-    // its stand-in, is not).
     if (::bind(m_listener, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
-        ::chmod(m_socketPath.constData(), S_IRUSR | S_IWUSR) != 0 ||
         ::listen(m_listener, SOMAXCONN) != 0) {
         ::close(m_listener);
         m_listener = -1;
         return;
     }
-    auto* incoming = new QSocketNotifier(m_listener, QSocketNotifier::Read, this);
-    connect(incoming, &QSocketNotifier::activated, this, &SingleInstance::answerCaller);
+    m_incoming = new QSocketNotifier(m_listener, QSocketNotifier::Read, this);
+    connect(m_incoming, &QSocketNotifier::activated, this, &SingleInstance::answerCaller);
 }
 
 void SingleInstance::answerCaller()
@@ -206,10 +231,15 @@ bool SingleInstance::handOver(const QByteArray& activationToken) const
     const QDeadlineTimer deadline(ReplyWithinMs);
     while (reply.size() < Acknowledged.size()) {
         pollfd readable{descriptor, POLLIN, 0};
-        if (::poll(&readable, 1, int(deadline.remainingTime())) <= 0)
+        const int ready = ::poll(&readable, 1, int(deadline.remainingTime()));
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready <= 0)
             return false;
         char chunk[16];
         const ssize_t count = ::recv(descriptor, chunk, sizeof chunk, 0);
+        if (count < 0 && errno == EINTR)
+            continue;
         if (count <= 0)
             return false;
         reply.append(chunk, count);

@@ -6,12 +6,13 @@
 
 class QSocketNotifier;
 
-// One running program per user and program folder; copies in other folders (the tests' among
-// them) stay independent, and two copies never write the same own list or settings file. The
-// first start takes a lock file and listens on a local socket beside it. A later start finds
-// the lock taken, asks the running program to bring its window forward, and ends. The kernel
-// holds the lock for the process and drops it when the process ends, however it ends, so a
-// crash never blocks the next start and taking it writes nothing to disk.
+// One running program per set of user files (the own list and the settings), so that two
+// copies never write the same ones; copies with files of their own (the tests' among them)
+// stay independent. The first start takes a lock file and listens on a local socket beside
+// it, both in the user's private runtime folder. A later start finds the lock taken, asks the
+// running program to bring its window forward, and ends. The kernel holds the lock for the
+// process and drops it when the process ends, however it ends, so a crash never blocks the
+// next start, and taking it syncs nothing to disk.
 //
 // The socket is the system's own rather than Qt Network's: that library and the Kerberos and
 // proxy libraries it brings would add 1.7 ms to every start, for one line of text.
@@ -25,7 +26,7 @@ public:
         Unanswered, // a program holds the lock but does not answer
     };
 
-    explicit SingleInstance(const QString& programFolder, QObject* parent = nullptr);
+    explicit SingleInstance(const QString& userFilesFolder, QObject* parent = nullptr);
     ~SingleInstance() override;
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
@@ -45,7 +46,8 @@ private:
     void answerCaller();
     bool handOver(const QByteArray& activationToken) const;
 
-    QByteArray m_socketPath;
+    QByteArray m_socketPath; // empty when there is no private folder to keep it in
     int m_lockDescriptor = -1;
     int m_listener = -1;
+    QSocketNotifier* m_incoming = nullptr;
 };

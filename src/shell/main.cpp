@@ -38,7 +38,8 @@ int main(int argc, char* argv[])
     QApplication::setStyle(new FixedWindowStyle);
 
     const QString programFolder = QCoreApplication::applicationDirPath();
-    SingleInstance instance(programFolder);
+    const QString userFilesFolder = UserFilesFolder::forProgramFolder(programFolder);
+    SingleInstance instance(userFilesFolder);
     switch (instance.claim(qgetenv("XDG_ACTIVATION_TOKEN"))) {
     case SingleInstance::Start::Run:
         break;
@@ -51,7 +52,7 @@ int main(int argc, char* argv[])
     }
 
     SystemDesktop desktop;
-    MainWindow window(programFolder, UserFilesFolder::forProgramFolder(programFolder), desktop);
+    MainWindow window(programFolder, userFilesFolder, desktop);
     QObject::connect(&instance, &SingleInstance::activationRequested, &window,
                      [&window](const QByteArray& token) { bringForward(window, token); });
     window.adjustSize();

@@ -1,6 +1,7 @@
 #include "SingleInstance.h"
 
 #include <QDir>
+#include <QFile>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -13,17 +14,32 @@
 using namespace Qt::StringLiterals;
 using Start = SingleInstance::Start;
 
-// One running program per user and program folder. The later start runs on a thread of its
-// own, as it would in a process of its own, while this thread runs the first one's event loop.
+// One running program per set of user files. The later start runs on a thread of its own, as
+// it would in a process of its own, while this thread runs the first one's event loop.
 class TestSingleInstance : public QObject {
     Q_OBJECT
 
 private slots:
+    void init();
     void laterStart_data();
     void laterStart();
     void strayCallerIsDropped_data();
     void strayCallerIsDropped();
+    void withoutRuntimeFolder_data();
+    void withoutRuntimeFolder();
+
+private:
+    QStringList sockets() const { return QDir(m_runtime->path()).entryList(QDir::System); }
+
+    std::unique_ptr<QTemporaryDir> m_runtime;
 };
+
+// Each case in a runtime folder of its own, as each user has.
+void TestSingleInstance::init()
+{
+    m_runtime = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_RUNTIME_DIR", m_runtime->path().toLocal8Bit());
+}
 
 void TestSingleInstance::laterStart_data()
 {
@@ -53,8 +69,10 @@ void TestSingleInstance::laterStart()
     auto first = std::make_unique<SingleInstance>(firstFolder.path());
     QCOMPARE(first->claim("first"), Start::Run);
     QSignalSpy requests(first.get(), &SingleInstance::activationRequested);
-    if (!firstStillRuns)
+    if (!firstStillRuns) {
         first.reset();
+        QCOMPARE(sockets(), QStringList());
+    }
 
     const QString laterFolder = sameFolder ? firstFolder.path() : otherFolder.path();
     Start outcome{};
@@ -90,21 +108,15 @@ void TestSingleInstance::strayCallerIsDropped()
 {
     QFETCH(QByteArray, sent);
     QFETCH(bool, hangsUp);
-    QTemporaryDir runtime;
-    const QByteArray previousRuntime = qgetenv("XDG_RUNTIME_DIR");
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-    const auto restore = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", previousRuntime); });
     QTemporaryDir folder;
     SingleInstance first(folder.path());
     QCOMPARE(first.claim({}), Start::Run);
     QSignalSpy requests(&first, &SingleInstance::activationRequested);
 
-    const QStringList sockets =
-        QDir(runtime.path()).entryList({u"quillane-emoticon-*"_s}, QDir::System);
-    QCOMPARE(sockets.size(), 1);
+    QCOMPARE(sockets().size(), 1);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    const QByteArray path = QDir(runtime.path()).filePath(sockets.first()).toLocal8Bit();
+    const QByteArray path = QDir(m_runtime->path()).filePath(sockets().first()).toLocal8Bit();
     qstrncpy(address.sun_path, path.constData(), sizeof address.sun_path);
     const int stray = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
     QCOMPARE(::connect(stray, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
@@ -127,6 +139,52 @@ void TestSingleInstance::strayCallerIsDropped()
     QTRY_VERIFY_WITH_TIMEOUT(later->isFinished(), 10000);
     QCOMPARE(outcome, Start::HandedOver);
     QCOMPARE(requests.size(), 1);
+}
+
+void TestSingleInstance::withoutRuntimeFolder_data()
+{
+    QTest::addColumn<QString>("inTheWay");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("a private folder of its own in the temporary one, which the later finds")
+        << QString() << int(Start::HandedOver);
+    QTest::newRow("a folder there that others can write is not trusted")
+        << u"open folder"_s << int(Start::Run);
+    QTest::newRow("a link there is not followed") << u"link"_s << int(Start::Run);
+}
+
+// Without a desktop session there is no private runtime folder, and the temporary folder is
+// everyone's: what another user put there must not take the lock or the request.
+void TestSingleInstance::withoutRuntimeFolder()
+{
+    QFETCH(QString, inTheWay);
+    QFETCH(int, expected);
+    qunsetenv("XDG_RUNTIME_DIR");
+    QTemporaryDir temporary;
+    QTemporaryDir elsewhere;
+    const QByteArray previousTemporary = qgetenv("TMPDIR");
+    qputenv("TMPDIR", temporary.path().toLocal8Bit());
+    const auto restore = qScopeGuard([&] { qputenv("TMPDIR", previousTemporary); });
+    const QString own = temporary.filePath(u"quillane-emoticon-%1"_s.arg(::getuid()));
+    if (inTheWay == u"open folder") {
+        QVERIFY(QDir().mkdir(own));
+        QVERIFY(QFile::setPermissions(own, QFile::Permissions(0x7777)));
+    } else if (inTheWay == u"link") {
+        QVERIFY(QFile::link(elsewhere.path(), own));
+    }
+
+    QTemporaryDir folder;
+    SingleInstance first(folder.path());
+    QCOMPARE(first.claim({}), Start::Run);
+    Start outcome{};
+    std::unique_ptr<QThread> later(QThread::create(
+        [&folder, &outcome] { outcome = SingleInstance(folder.path()).claim("later"); }));
+    later->start();
+    QTRY_VERIFY_WITH_TIMEOUT(later->isFinished(), 10000);
+    QCOMPARE(int(outcome), expected);
+    QCOMPARE(
+        QDir(elsewhere.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+        QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)
