@@ -42,7 +42,6 @@ public:
     void startUp();
 
     float ViewAngle() const { return m_viewAngle; }
-    int PreviewSize() const { return m_previewSize; }
 
 public slots:
     void imgGeneralRotate_Click();

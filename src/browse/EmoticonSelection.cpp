@@ -38,6 +38,6 @@ void EmoticonSelection::txtGeneralSearch_Change()
     const QString text = m_search->text();
     const int index = SearchModule::SearchList(*m_list, text);
     m_list->selectRow(index);
-    if (index < 0 || text.isEmpty())
+    if (index < 0)
         m_preview.clear();
 }

@@ -24,7 +24,7 @@ const QColor FieldFill(36, 36, 36);
 const QColor FieldBorder(96, 96, 96);
 
 // Decorative fields behind the groups of controls.
-const ShapeSpec Fields[] = {
+const ShapeRow Fields[] = {
     {"Shape2", Twips::rect(240, 975, 3255, 1875), FieldFill, FieldBorder},
     {"Shape8", Twips::rect(240, 2850, 3255, 315), FieldFill, FieldBorder},
     {"Shape9", Twips::rect(240, 3195, 3255, 840), FieldFill, FieldBorder},
@@ -32,7 +32,7 @@ const ShapeSpec Fields[] = {
     {"Shape5", Twips::rect(3510, 4260, 3045, 390), FieldFill, FieldBorder},
 };
 
-const LabelSpec Labels[] = {
+const LabelRow Labels[] = {
     {.objectName = "lblGeneralSelectAnEmoticon",
      .text = u"SELECIONE UM EMOTICON",
      .font = Fonts::ArialBold,
@@ -90,7 +90,7 @@ const LabelSpec Labels[] = {
 };
 
 // Labels inside the preview box, in its own coordinates.
-const LabelSpec PreviewLabels[] = {
+const LabelRow PreviewLabels[] = {
     {.objectName = "lblGeneralRotate",
      .text = u"RODAR",
      .font = Fonts::SmallFontsBold,
@@ -99,7 +99,7 @@ const LabelSpec PreviewLabels[] = {
      .clickable = true},
 };
 
-const PictureSpec Pictures[] = {
+const PictureRow Pictures[] = {
     {"imgGeneralEmoticon", u"title", Twips::rect(1800, 240, 3210, 570)},
     {"imgGeneralCopied", u"copied", Twips::rect(480, 4140, 480, 480)},
 };
@@ -163,7 +163,7 @@ EmoticonPreview::Controls GeneralPanel::buildPreview()
     // The selected emoticon's text, measured at the preview size. The preview box covers it,
     // but a long text would reach out beyond the box: it is never shown.
     QLabel* emoticon = Controls::makeLabel(
-        this, {"lblGeneralEmoticon", u"", FontSpec{u"Arial", 21.75}, White, previewPlace});
+        this, {"lblGeneralEmoticon", u"", LayoutFont{u"Arial", 21.75}, White, previewPlace});
     emoticon->hide();
 
     auto* preview = new PreviewArea(this);

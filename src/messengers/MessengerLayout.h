@@ -9,7 +9,7 @@
 #include <span>
 
 // One emoticon button of a messenger panel. Geometry is in twips, as the panels are designed.
-struct CodeButtonSpec {
+struct CodeButtonRow {
     // Also names its picture: messengers/<objectName>.svg in the artwork.
     const char* objectName;
     QStringView caption;
@@ -26,9 +26,9 @@ struct CodeButtonSpec {
 struct MessengerLayout {
     const char* boxName;
     QColor boxColour;
-    PictureSpec background; // stretched over the whole box, behind everything
-    std::span<const ShapeSpec> decoration;
-    LabelSpec title;
+    PictureRow background; // stretched over the whole box, behind everything
+    std::span<const ShapeRow> decoration;
+    LabelRow title;
 
     const char* infoName; // the instruction line
     QRect infoPlace;
@@ -48,5 +48,5 @@ struct MessengerLayout {
     int buttonHeight; // twips
     QSize pictureSize;
     std::span<const int> rowTops; // twips, one per row
-    std::span<const CodeButtonSpec> buttons;
+    std::span<const CodeButtonRow> buttons;
 };

@@ -5,7 +5,7 @@
 namespace {
 
 const QRect WholeBox = Twips::rect(0, 0, 6975, 4815);
-const FontSpec TitleFont{u"Arial", 11.25, true};
+const LayoutFont TitleFont{u"Arial", 11.25, true};
 
 // The version note, right-aligned near the bottom right corner.
 const QRect NotePlace = Twips::rect(2655, 4575, 4200, 180);
@@ -25,13 +25,13 @@ constexpr QRect copiedCaption(int x, int y)
 
 // AOL Instant Messenger.
 
-const ShapeSpec AOLDecoration[] = {
+const ShapeRow AOLDecoration[] = {
     {"shpAOLBack", Twips::rect(480, 1365, 5895, 2325), QColor(0, 0, 144), QColor(96, 96, 255)},
 };
 
 const int AOLRows[] = {1440, 2160, 2880};
 
-const CodeButtonSpec AOLButtons[] = {
+const CodeButtonRow AOLButtons[] = {
     {"cmdAOLSmiling", u"Sorrindo", u":-)", 1, 600, 975},
     {"cmdAOLWinking", u"Piscando", u";-)", 1, 1560, 975},
     {"cmdAOLTongue", u"Mostrando a Língua", u":-P", 1, 2520, 1815},
@@ -52,14 +52,14 @@ const CodeButtonSpec AOLButtons[] = {
 
 // MSN Messenger Service.
 
-const ShapeSpec MSNDecoration[] = {
+const ShapeRow MSNDecoration[] = {
     {"shpMSNBack1", Twips::rect(600, 150, 5655, 870), QColor(0, 96, 96), QColor(64, 192, 192)},
     {"shpMSNBack2", Twips::rect(600, 1035, 5655, 3120), QColor(0, 96, 96), QColor(64, 192, 192)},
 };
 
 const int MSNRows[] = {1080, 1680, 2280, 2880, 3480};
 
-const CodeButtonSpec MSNButtons[] = {
+const CodeButtonRow MSNButtons[] = {
     {"cmdMSNSmiling", u"Sorrindo", u":-)", 1, 720, 735},
     {"cmdMSNLaughter", u"Rindo", u":-D", 1, 1440, 735},
     {"cmdMSNShocked", u"Chocado", u":-O", 1, 2160, 855},
@@ -96,14 +96,14 @@ const CodeButtonSpec MSNButtons[] = {
 
 // Yahoo! Messenger.
 
-const ShapeSpec YahooDecoration[] = {
+const ShapeRow YahooDecoration[] = {
     {"shpYahooBack1", Twips::rect(600, 270, 5535, 975), QColor(48, 48, 48), QColor(128, 96, 64)},
     {"shpYahooBack2", Twips::rect(600, 1260, 5535, 2535), QColor(48, 48, 48), QColor(128, 96, 64)},
 };
 
 const int YahooRows[] = {1320, 1920, 2520, 3120};
 
-const CodeButtonSpec YahooButtons[] = {
+const CodeButtonRow YahooButtons[] = {
     {"cmdYahooHappy", u"Feliz", u":)", 1, 840, 855},
     {"cmdYahooSad", u"Triste", u":(", 1, 1680, 855},
     {"cmdYahooUndecided", u"Indeciso", u":-/", 1, 2520, 1215},

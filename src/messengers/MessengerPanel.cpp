@@ -12,10 +12,9 @@
 namespace {
 
 const QColor CopiedColour(255, 255, 192);
-const FontSpec NoteFont{u"Small Fonts", 6.75, false, false, u"Liberation Sans Narrow"};
+const LayoutFont NoteFont{u"Small Fonts", 6.75, false, false, u"Liberation Sans Narrow"};
 
-QAbstractButton* makeButton(QWidget* panel, const MessengerLayout& layout,
-                            const CodeButtonSpec& row)
+QAbstractButton* makeButton(QWidget* panel, const MessengerLayout& layout, const CodeButtonRow& row)
 {
     const QSize pictureSize = row.picture.isEmpty() ? layout.pictureSize : row.picture;
     const QString name = QString::fromLatin1(row.objectName);
@@ -45,10 +44,10 @@ MessengerPanel::MessengerPanel(const MessengerLayout& layout, ConfirmationTimer&
 
     // Back to front: the background picture, the fields, the texts, the buttons.
     Controls::makePicture(this, layout.background);
-    for (const ShapeSpec& field : layout.decoration)
+    for (const ShapeRow& field : layout.decoration)
         Controls::makeShape(this, field);
     buildLabels(layout);
-    for (const CodeButtonSpec& row : layout.buttons) {
+    for (const CodeButtonRow& row : layout.buttons) {
         QAbstractButton* button = makeButton(this, layout, row);
         connect(button, &QAbstractButton::clicked, this,
                 [this, code = row.code.toString()] { emit codeClicked(code); });

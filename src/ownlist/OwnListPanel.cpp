@@ -19,12 +19,12 @@ using Colours::White;
 const QColor Grey(192, 192, 192);
 const QColor DarkGrey(128, 128, 128);
 
-const ShapeSpec Fields[] = {
+const ShapeRow Fields[] = {
     {"Shape3", Twips::rect(60, 60, 6855, 4695), Grey, DarkGrey},
     {"Shape1", Twips::rect(1200, 135, 4575, 375), Grey, White},
 };
 
-const LabelSpec Labels[] = {
+const LabelRow Labels[] = {
     {.objectName = "lblOwnListTitle",
      .text = u"CRIE SUA PRÓPRIA LISTA",
      .font = {u"Verdana", 9, true, true},
@@ -74,7 +74,7 @@ const LabelSpec Labels[] = {
      .description = u"Resultado da última alteração"},
 };
 
-const PictureSpec Pictures[] = {
+const PictureRow Pictures[] = {
     {"imgOwnListExclamation", u"exclamation", Twips::rect(240, 120, 480, 480)},
     {.objectName = "imgOwnListAdd",
      .artwork = u"ownlist-add",

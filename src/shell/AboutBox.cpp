@@ -19,7 +19,7 @@ const QColor Yellow(255, 255, 0);
 // A label's height; rows without a width take the width of their text.
 constexpr int LineHeight = 240;
 
-const LabelSpec Labels[] = {
+const LabelRow Labels[] = {
     {"lblAboutQuillaneEmoticon", u"Quillane Emoticon", Fonts::ArialBold, White,
      Twips::rect(960, 840, 3255, LineHeight), Qt::AlignCenter},
     {"lblAboutAuthor", u"Desenvolvido pela equipe Quillane", Fonts::ArialBold, QColor(0, 255, 255),
@@ -58,12 +58,12 @@ const LabelSpec Labels[] = {
      .clickable = true},
 };
 
-const PictureSpec Pictures[] = {
+const PictureRow Pictures[] = {
     {"imgAboutEmoticon", u"title", Twips::rect(1320, 120, 2250, 405)},
     {"imgAboutIcon", u"program-icon", Twips::rect(720, 720, 480, 480)},
 };
 
-const ShapeSpec Lines[] = {
+const ShapeRow Lines[] = {
     {"Line1", Twips::rect(600, 1800, 3720, 15), QColor(64, 64, 64)},
 };
 
@@ -92,7 +92,7 @@ AboutBox::AboutBox(clsOpenProgram& openProgram, QWidget* owner)
     Controls::makeAll(box, {.shapes = Lines, .pictures = Pictures});
 
     const QCursor linkCursor(Artwork::pixmap(u"link-cursor", QSize(32, 32)), 4, 0);
-    for (const LabelSpec& row : Labels) {
+    for (const LabelRow& row : Labels) {
         QLabel* label = Controls::makeLabel(box, row);
         if (row.place.width() == 0)
             label->adjustSize();

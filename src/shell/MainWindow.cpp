@@ -31,13 +31,13 @@ namespace {
 
 using Panel = MainWindow::Panel;
 
-struct FrameSpec {
+struct FrameRow {
     Panel panel;
     const char* frameName;
     const MessengerLayout* messenger = nullptr;
 };
 
-const FrameSpec Frames[] = {
+const FrameRow Frames[] = {
     {Panel::General, "fraGeneral"},
     {Panel::Config, "fraConfig"},
     {Panel::AOL, "fraAOL", &MessengerLayouts::AOL},
@@ -138,7 +138,7 @@ void MainWindow::Form_Unload()
 
 void MainWindow::buildPanels(QWidget* clientArea)
 {
-    for (const FrameSpec& row : Frames) {
+    for (const FrameRow& row : Frames) {
         auto* panelFrame = new QFrame(clientArea);
         panelFrame->setObjectName(QString::fromLatin1(row.frameName));
         panelFrame->setGeometry(FramePlace);
@@ -167,7 +167,7 @@ void MainWindow::buildHiddenPanels()
 {
     if (m_ownList)
         return;
-    for (const FrameSpec& row : Frames) {
+    for (const FrameRow& row : Frames) {
         if (row.panel == Panel::General)
             continue;
         QWidget* box = nullptr;

@@ -2,8 +2,8 @@
 
 #include <QStringView>
 
-// The maker's web site and support address. Each page's address is one fixed text: the
-// site's root, two slashes, the page.
+// The maker's web site and support address. Each page's address is one fixed text, sent
+// exactly as earlier versions of the program sent it, two slashes before the page included.
 namespace MakerAddresses {
 
 inline constexpr QStringView Site = u"http://quillane.example";

@@ -14,26 +14,26 @@
 
 namespace {
 
-struct ToolbarSpec {
+struct ToolbarRow {
     const char* objectName;
     QRect place;
 };
 
 // Inside the strip's picture box (Picture1).
-const ToolbarSpec Toolbars[] = {
+const ToolbarRow Toolbars[] = {
     {"Toolbar1", Twips::rect(120, 0, 735, 330)},
     {"Toolbar2", Twips::rect(1080, 0, 1095, 330)},
     {"Toolbar3", Twips::rect(2400, 0, 735, 330)},
 };
 
-struct ButtonSpec {
+struct ButtonRow {
     int toolbar; // 1-based, as in Toolbars
     QStringView picture;
     QStringView tooltip;
 };
 
 // In order within each toolbar: a button's index is its place there.
-const ButtonSpec Buttons[] = {
+const ButtonRow Buttons[] = {
     {1, u"toolbar-emoticons", u"Emoticons"},
     {1, u"toolbar-ownlist", u"Configurar Sua Própria Lista"},
     {2, u"toolbar-aol", u"AOL Instant Messenger"},
@@ -44,7 +44,7 @@ const ButtonSpec Buttons[] = {
 };
 
 // Each etched separator is a grey line with a white one beside it.
-const ShapeSpec SeparatorLines[] = {
+const ShapeRow SeparatorLines[] = {
     {"Line1", Twips::rect(980, 15, 15, 305), QColor(128, 128, 128)},
     {"Line2", Twips::rect(990, 15, 15, 305), QColor(255, 255, 255)},
     {"Line3", Twips::rect(2300, 15, 15, 305), QColor(128, 128, 128)},
@@ -54,7 +54,7 @@ const ShapeSpec SeparatorLines[] = {
 // The standard small button for 16 x 16 pictures.
 constexpr QSize ButtonSize(23, 22);
 
-QToolBar* makeToolbar(QWidget* parent, const ToolbarSpec& row)
+QToolBar* makeToolbar(QWidget* parent, const ToolbarRow& row)
 {
     auto* toolbar = new QToolBar(parent);
     toolbar->setObjectName(QString::fromLatin1(row.objectName));
@@ -85,12 +85,12 @@ ToolStrip::ToolStrip(QWidget* parent)
     box->setGeometry(Twips::rect(120, 40, 6255, 340));
 
     QList<QToolBar*> toolbars;
-    for (const ToolbarSpec& row : Toolbars)
+    for (const ToolbarRow& row : Toolbars)
         toolbars.append(makeToolbar(box, row));
-    for (const ShapeSpec& line : SeparatorLines)
+    for (const ShapeRow& line : SeparatorLines)
         Controls::makeShape(box, line);
 
-    for (const ButtonSpec& button : Buttons) {
+    for (const ButtonRow& button : Buttons) {
         QToolBar* toolbar = toolbars[button.toolbar - 1];
         QAction* action = toolbar->addAction(QIcon(Artwork::pixmap(button.picture, QSize(16, 16))),
                                              button.tooltip.toString());

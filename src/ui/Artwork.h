@@ -5,14 +5,15 @@
 #include <QString>
 #include <QStringView>
 
-// The program's pictures, drawn as SVG and rendered at the size they are shown at.
+// The program's pictures, drawn as SVG. The build renders each at its drawn size and at twice
+// that; any other size is rendered from the SVG when asked for.
 namespace Artwork {
 
 // name is the picture's file name without ".svg".
 QPixmap pixmap(QStringView name, QSize size);
 
-// A picture rendered the first time it is asked for, then kept: rendering is the dearest
-// part of building a panel, and most panels wait hidden.
+// A picture loaded the first time it is asked for, then kept: most panels wait hidden, and
+// their pictures need not be loaded with them.
 class LazyPixmap {
 public:
     LazyPixmap(QStringView name, QSize size)

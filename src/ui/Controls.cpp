@@ -31,7 +31,7 @@ void setBackground(QWidget* container, const QColor& background)
     container->setAutoFillBackground(true);
 }
 
-QLabel* makeLabel(QWidget* parent, const LabelSpec& row)
+QLabel* makeLabel(QWidget* parent, const LabelRow& row)
 {
     QLabel* label = row.clickable ? new ClickableLabel(parent) : new QLabel(parent);
     label->setObjectName(QString::fromLatin1(row.objectName));
@@ -49,7 +49,7 @@ QLabel* makeLabel(QWidget* parent, const LabelSpec& row)
     return label;
 }
 
-QLabel* makePicture(QWidget* parent, const PictureSpec& row)
+QLabel* makePicture(QWidget* parent, const PictureRow& row)
 {
     auto* picture = new ArtworkLabel(row.artwork, row.place.size(), parent);
     picture->setObjectName(QString::fromLatin1(row.objectName));
@@ -60,7 +60,7 @@ QLabel* makePicture(QWidget* parent, const PictureSpec& row)
     return picture;
 }
 
-ShapeWidget* makeShape(QWidget* parent, const ShapeSpec& row)
+ShapeWidget* makeShape(QWidget* parent, const ShapeRow& row)
 {
     auto* shape =
         new ShapeWidget(row.ellipse ? ShapeWidget::Form::Ellipse : ShapeWidget::Form::Rectangle,
@@ -70,7 +70,7 @@ ShapeWidget* makeShape(QWidget* parent, const ShapeSpec& row)
     return shape;
 }
 
-EmoticonList* makeList(QWidget* parent, const ListSpec& row)
+EmoticonList* makeList(QWidget* parent, const ListRow& row)
 {
     auto* list = new EmoticonList(parent);
     list->setObjectName(QString::fromLatin1(row.objectName));
@@ -81,7 +81,7 @@ EmoticonList* makeList(QWidget* parent, const ListSpec& row)
     return list;
 }
 
-QLineEdit* makeTextBox(QWidget* parent, const TextBoxSpec& row)
+QLineEdit* makeTextBox(QWidget* parent, const TextBoxRow& row)
 {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(row.objectName));
@@ -92,11 +92,11 @@ QLineEdit* makeTextBox(QWidget* parent, const TextBoxSpec& row)
 
 void makeAll(QWidget* parent, const LayoutTables& tables)
 {
-    for (const ShapeSpec& shape : tables.shapes)
+    for (const ShapeRow& shape : tables.shapes)
         makeShape(parent, shape);
-    for (const LabelSpec& label : tables.labels)
+    for (const LabelRow& label : tables.labels)
         makeLabel(parent, label);
-    for (const PictureSpec& picture : tables.pictures)
+    for (const PictureRow& picture : tables.pictures)
         makePicture(parent, picture);
 }
 

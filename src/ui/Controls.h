@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FontSpec.h"
+#include "LayoutFont.h"
 
 #include <QColor>
 #include <QRect>
@@ -16,10 +16,10 @@ class ShapeWidget;
 
 // Rows of the layout tables from which the panels build their controls.
 
-struct LabelSpec {
+struct LabelRow {
     const char* objectName;
     QStringView text;
-    FontSpec font;
+    LayoutFont font;
     QColor colour;
     QRect place;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
@@ -31,7 +31,7 @@ struct LabelSpec {
     bool clickable = false;
 };
 
-struct PictureSpec {
+struct PictureRow {
     const char* objectName;
     QStringView artwork; // file name in the artwork, without ".svg"
     QRect place;
@@ -39,7 +39,7 @@ struct PictureSpec {
     bool clickable = false;
 };
 
-struct ListSpec {
+struct ListRow {
     const char* objectName;
     QStringView accessibleName;
     QRect place;
@@ -47,13 +47,13 @@ struct ListSpec {
     QColor background;
 };
 
-struct TextBoxSpec {
+struct TextBoxRow {
     const char* objectName;
     QRect place;
-    FontSpec font = Fonts::Arial;
+    LayoutFont font = Fonts::Arial;
 };
 
-struct ShapeSpec {
+struct ShapeRow {
     const char* objectName;
     QRect place;
     std::optional<QColor> fill;
@@ -63,9 +63,9 @@ struct ShapeSpec {
 
 // A box's controls, built in this order: fields at the back, then labels, then pictures.
 struct LayoutTables {
-    std::span<const ShapeSpec> shapes = {};
-    std::span<const LabelSpec> labels = {};
-    std::span<const PictureSpec> pictures = {};
+    std::span<const ShapeRow> shapes = {};
+    std::span<const LabelRow> labels = {};
+    std::span<const PictureRow> pictures = {};
 };
 
 namespace Colours {
@@ -80,11 +80,11 @@ namespace Controls {
 void makeAll(QWidget* parent, const LayoutTables& tables);
 
 // Clickable rows make a ClickableLabel.
-QLabel* makeLabel(QWidget* parent, const LabelSpec& row);
-QLabel* makePicture(QWidget* parent, const PictureSpec& row);
-ShapeWidget* makeShape(QWidget* parent, const ShapeSpec& row);
-EmoticonList* makeList(QWidget* parent, const ListSpec& row);
-QLineEdit* makeTextBox(QWidget* parent, const TextBoxSpec& row);
+QLabel* makeLabel(QWidget* parent, const LabelRow& row);
+QLabel* makePicture(QWidget* parent, const PictureRow& row);
+ShapeWidget* makeShape(QWidget* parent, const ShapeRow& row);
+EmoticonList* makeList(QWidget* parent, const ListRow& row);
+QLineEdit* makeTextBox(QWidget* parent, const TextBoxRow& row);
 
 // A control's colours: text (and border) on an optional background.
 void setColours(QWidget* control, const QColor& text, std::optional<QColor> background);

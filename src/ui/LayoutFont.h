@@ -9,7 +9,7 @@
 // (at 96 dots per inch) so that text keeps its proportion to the pixel geometry of the
 // controls whatever the screen's font resolution; fontconfig maps the faces to metric-
 // compatible ones (Arial to Liberation Sans), or the fallback face takes over.
-struct FontSpec {
+struct LayoutFont {
     QStringView face;
     double points;
     bool bold = false;
@@ -30,10 +30,10 @@ struct FontSpec {
 
 // The faces and sizes the window uses.
 namespace Fonts {
-inline constexpr FontSpec Arial{u"Arial", 8.25};
-inline constexpr FontSpec ArialBold{u"Arial", 8.25, true};
-inline constexpr FontSpec ArialItalic{u"Arial", 8.25, false, true};
+inline constexpr LayoutFont Arial{u"Arial", 8.25};
+inline constexpr LayoutFont ArialBold{u"Arial", 8.25, true};
+inline constexpr LayoutFont ArialItalic{u"Arial", 8.25, false, true};
 // A narrow face keeps the tiny captions as short as the bitmap font they were sized for.
-inline constexpr FontSpec SmallFontsBold{u"Small Fonts", 6.75, true, false,
-                                         u"Liberation Sans Narrow"};
+inline constexpr LayoutFont SmallFontsBold{u"Small Fonts", 6.75, true, false,
+                                           u"Liberation Sans Narrow"};
 } // namespace Fonts
