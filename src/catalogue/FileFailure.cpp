@@ -29,6 +29,9 @@ const Reason Reasons[] = {
     {std::errc::too_many_files_open_in_system, u"há arquivos abertos demais"},
     {std::errc::io_error, u"erro de leitura ou gravação no disco"},
     {std::errc::not_enough_memory, u"memória insuficiente"},
+    // Never from the system on a file: the program's own, for a record the file no longer
+    // holds (another program shortened it).
+    {std::errc::result_out_of_range, u"a entrada não está mais no arquivo"},
 };
 
 QString reasonFor(const std::error_code& error)

@@ -69,9 +69,11 @@ std::optional<FileFailure> OwnListFile::remove(qint64 index)
         return failure;
 
     const qint64 count = RecordLayout::OwnListRecordCount(records.size());
+    if (index < 0 || index >= count)
+        return FileFailure{Action::Write, path,
+                           std::make_error_code(std::errc::result_out_of_range)};
     records.truncate(RecordLayout::OwnListRecordOffset(count));
-    if (index >= 0 && index < count)
-        records.remove(RecordLayout::OwnListRecordOffset(index), EmoticonRecord::Size);
+    records.remove(RecordLayout::OwnListRecordOffset(index), EmoticonRecord::Size);
     return AtomicFileWriter(m_store.pathOf(DataFileNames::OwnListTemporary)).write(path, records);
 }
 

@@ -209,6 +209,10 @@ void TestOwnListFile::failureIsReportedAndLeavesTheFileAsItWas_data()
         << std::errc::device_or_resource_busy
         << u"Não foi possível renomear o arquivo %1custom.tmp para %1custom.bra: o arquivo "
            "está em uso."_s;
+    QTest::newRow("remove an entry the file no longer holds")
+        << u"remove"_s << std::optional<QByteArray>("junk") << QString() << -1 << none
+        << u"Não foi possível gravar o arquivo %1custom.bra: a entrada não está mais no "
+           "arquivo."_s;
     QTest::newRow("clear in a read-only folder")
         << u"clear"_s << before << u"folder"_s << -1 << none
         << u"Não foi possível excluir o arquivo %1custom.bra: "_s + denied;
