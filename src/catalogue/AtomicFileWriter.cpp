@@ -3,13 +3,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
-
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
 #include <unistd.h>
-#endif
 
 namespace {
 
@@ -46,14 +42,21 @@ std::optional<std::error_code> syncToDisk(QFile& file)
 {
     if (const auto fault = simulatedAt(Step::Flush))
         return fault;
-#ifdef Q_OS_WIN
-    const bool synced = _commit(file.handle()) == 0;
-#else
-    const bool synced = ::fsync(file.handle()) == 0;
-#endif
-    if (!synced)
+    if (::fsync(file.handle()) != 0)
         return lastSystemError();
     return std::nullopt;
+}
+
+// The rename itself is kept in the folder's entries, which reach the disk on their own time:
+// after a power cut the old file would come back. Best effort: the content is safe either way.
+void syncFolderOf(const QString& path)
+{
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int descriptor = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor >= 0) {
+        ::fsync(descriptor);
+        ::close(descriptor);
+    }
 }
 
 std::filesystem::path filesystemPath(const QString& path)
@@ -89,6 +92,9 @@ std::optional<FileFailure> AtomicFileWriter::replace(const QString& path,
     // NewOnly: whatever appeared there since the deletion is not written through.
     if (!temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
         return FileFailure{FileFailure::Action::Create, m_temporaryPath, lastSystemError()};
+    // The new file keeps the rights the user gave the old one (a private list stays private).
+    if (const QFileInfo replaced(path); replaced.exists())
+        temporary.setPermissions(replaced.permissions());
     if (auto error = writeAll(temporary, bytes))
         return FileFailure{FileFailure::Action::Write, m_temporaryPath, *error};
     if (auto error = syncToDisk(temporary))
@@ -100,6 +106,7 @@ std::optional<FileFailure> AtomicFileWriter::replace(const QString& path,
         std::filesystem::rename(filesystemPath(m_temporaryPath), filesystemPath(path), error);
     if (error)
         return FileFailure{FileFailure::Action::Rename, m_temporaryPath, error, path};
+    syncFolderOf(path);
     return std::nullopt;
 }
 

@@ -142,10 +142,14 @@ void TestOwnListFile::removesOneRecordKeepingTheOthersByteForByte()
     QFETCH(int, index);
     QFETCH(QByteArray, after);
     setOwnList(before);
+    // A list its user keeps private stays so through the replacement.
+    QVERIFY(QFile::setPermissions(path(u"custom.bra"_s), QFile::ReadOwner | QFile::WriteOwner));
 
     QCOMPARE(OwnListFile(*m_store).remove(index), std::nullopt);
     QCOMPARE(ownList(), std::optional(after));
     QVERIFY(!QFile::exists(path(u"custom.tmp"_s)));
+    QCOMPARE(QFile::permissions(path(u"custom.bra"_s)) & (QFile::ReadGroup | QFile::ReadOther),
+             QFile::Permissions());
 }
 
 void TestOwnListFile::staleTemporaryFileNeverReachesTheList()
