@@ -39,6 +39,7 @@ std::optional<FileFailure> SettingsFile::writeAlwaysOnTop(QStringView setting)
     if (!file.open(QIODevice::ReadWrite))
         return FileFailure{FileFailure::Action::Write, path, openFailure(path)};
     const QByteArray bytes = bytesOf(setting);
+    errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush())
         return FileFailure{FileFailure::Action::Write, path, lastSystemError()};
     return std::nullopt;
