@@ -46,7 +46,11 @@ QPixmap rendered(QStringView name, QSize pixels)
 {
     QImageReader reader(QStringLiteral(":/art/%1.svg").arg(name));
     reader.setScaledSize(pixels);
-    return QPixmap::fromImage(reader.read());
+    const QImage picture = reader.read();
+    // Without Qt's SVG plugin (libqt6svg6) the window would show gaps; say why.
+    if (picture.isNull())
+        qWarning("%s: %s", qPrintable(reader.fileName()), qPrintable(reader.errorString()));
+    return QPixmap::fromImage(picture);
 }
 
 } // namespace
