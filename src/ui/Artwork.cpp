@@ -11,34 +11,38 @@ namespace Artwork {
 
 namespace {
 
-// The picture as the build rendered it (see tool/rasterize.cpp), at its drawn size or twice
-// that, when one of the two has the pixels asked for: copying it costs a fraction of
-// rendering it.
-std::optional<QPixmap> prerendered(QStringView name, QSize pixels)
+// One of the build's raster files (see tool/rasterize.cpp): its width and height, then its
+// pixels. None when it is missing, damaged, or of other pixels than those asked for.
+std::optional<QPixmap> raster(const QString& path, QSize pixels)
 {
-    for (const QStringView scale : {u"", u"@2x"}) {
-        const QResource raster(QStringLiteral(":/art-raster/%1%2.argb").arg(name, scale));
-        if (!raster.isValid())
-            return std::nullopt;
-        const QByteArray bytes = raster.uncompressedData();
-        constexpr qsizetype Header = 8;
-        if (bytes.size() < Header)
-            return std::nullopt;
-        const QSize stored(int(qFromLittleEndian<quint32>(bytes.constData())),
-                           int(qFromLittleEndian<quint32>(bytes.constData() + 4)));
-        if (stored != pixels)
-            continue;
-        if (bytes.size() != Header + 4 * qsizetype(stored.width()) * stored.height())
-            return std::nullopt;
-        QImage image(stored, QImage::Format_ARGB32_Premultiplied);
-        for (int y = 0; y < stored.height(); ++y) {
-            qFromLittleEndian<quint32>(bytes.constData() + Header +
-                                           4 * qsizetype(y) * stored.width(),
-                                       stored.width(), image.scanLine(y));
-        }
-        return QPixmap::fromImage(std::move(image));
+    const QByteArray bytes = QResource(path).uncompressedData();
+    constexpr qsizetype Header = 8;
+    if (bytes.size() < Header)
+        return std::nullopt;
+    const QSize stored(int(qFromLittleEndian<quint32>(bytes.constData())),
+                       int(qFromLittleEndian<quint32>(bytes.constData() + 4)));
+    if (stored != pixels ||
+        bytes.size() != Header + 4 * qsizetype(stored.width()) * stored.height())
+        return std::nullopt;
+    QImage image(stored, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < stored.height(); ++y) {
+        qFromLittleEndian<quint32>(bytes.constData() + Header + 4 * qsizetype(y) * stored.width(),
+                                   stored.width(), image.scanLine(y));
     }
-    return std::nullopt;
+    return QPixmap::fromImage(std::move(image));
+}
+
+// The picture as the build rendered it, at its drawn size or twice that, when one of the two
+// has the pixels asked for: copying it costs a fraction of rendering it. The file made for
+// the screen's scale is tried first, so that each picture is unpacked once.
+std::optional<QPixmap> prerendered(QStringView name, QSize pixels, qreal ratio)
+{
+    const QString drawnSize = QStringLiteral(":/art-raster/%1.argb").arg(name);
+    const QString twiceThat = QStringLiteral(":/art-raster/%1@2x.argb").arg(name);
+    const bool twiceFirst = ratio >= 2;
+    if (auto picture = raster(twiceFirst ? twiceThat : drawnSize, pixels))
+        return picture;
+    return raster(twiceFirst ? drawnSize : twiceThat, pixels);
 }
 
 // Any other size is rendered from the SVG by Qt's image plugin, loaded only then.
@@ -60,7 +64,7 @@ QPixmap pixmap(QStringView name, QSize size)
     const qreal ratio = qApp->devicePixelRatio();
     const QSize pixels = (QSizeF(size) * ratio).toSize();
     QPixmap picture;
-    if (std::optional<QPixmap> stored = prerendered(name, pixels))
+    if (std::optional<QPixmap> stored = prerendered(name, pixels, ratio))
         picture = *std::move(stored);
     else
         picture = rendered(name, pixels);

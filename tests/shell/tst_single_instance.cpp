@@ -162,9 +162,15 @@ void TestSingleInstance::withoutRuntimeFolder()
     qunsetenv("XDG_RUNTIME_DIR");
     QTemporaryDir temporary;
     QTemporaryDir elsewhere;
-    const QByteArray previousTemporary = qgetenv("TMPDIR");
+    const std::optional<QByteArray> previousTemporary =
+        qEnvironmentVariableIsSet("TMPDIR") ? std::optional(qgetenv("TMPDIR")) : std::nullopt;
     qputenv("TMPDIR", temporary.path().toLocal8Bit());
-    const auto restore = qScopeGuard([&] { qputenv("TMPDIR", previousTemporary); });
+    const auto restore = qScopeGuard([&] {
+        if (previousTemporary)
+            qputenv("TMPDIR", *previousTemporary);
+        else
+            qunsetenv("TMPDIR");
+    });
     const QString own = temporary.filePath(u"quillane-emoticon-%1"_s.arg(::getuid()));
     if (inTheWay == u"open folder") {
         QVERIFY(QDir().mkdir(own));
