@@ -3,7 +3,7 @@
 #include <QLabel>
 
 // A label or picture that acts on a click, as the window's picture buttons and the
-// caption buttons do.
+// caption buttons do. A double-click is one click: its second press only ends it.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 
@@ -14,5 +14,9 @@ signals:
     void clicked();
 
 protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool m_endingDoubleClick = false;
 };

@@ -74,6 +74,12 @@ click_client() {
     xdotool click 1
 }
 
+# double_click_panel X Y: a double-click there, as quick as a person's.
+double_click_panel() {
+    point_panel "$@"
+    xdotool click --repeat 2 --delay 80 1
+}
+
 # point_panel X Y, point_client X Y: move the pointer there without clicking, for a test that
 # times the press itself.
 point_panel() {
@@ -85,6 +91,17 @@ point_client() {
 
 clipboard_is() {
     [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]
+}
+
+# expect_clipboard TEXT WHAT: waits for the clipboard to hold TEXT, after WHAT was done.
+expect_clipboard() {
+    wait_until 10 clipboard_is "$1" ||
+        fail "$2: clipboard holds '$(xclip -o -selection clipboard 2>/dev/null)', not '$1'"
+}
+
+# representation BIN_DIR FILE N: the emoticon of the Nth record of a category file.
+representation() {
+    "$1/quillane-catalogue" dump "$1/$2" | grep -v '^#' | sed -n "$3p" | cut -f2
 }
 
 program_ended() {

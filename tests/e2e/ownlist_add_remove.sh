@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The own list in a real window: a person adds two emoticons typed by hand, removes the first,
-# and closes the program; custom.bra then holds exactly the remaining record.
+# The own list in a real window: a person adds two emoticons typed by hand (the first with a
+# double-click on "adicionar", which adds once), removes the first, and closes the program;
+# custom.bra then holds exactly the remaining record.
 set -euo pipefail
 bin_dir=$1
 source "$(dirname "$0")/e2e_lib.sh"
@@ -10,7 +11,7 @@ own_list=$program_folder/custom.bra
 # Toolbar1's second button, "Configurar Sua Própria Lista", prepares the editor.
 click_client 50 13
 
-add_to_own_list 'Gato' '=^.^='
+add_to_own_list 'Gato' '=^.^=' double_click_panel
 wait_until 10 file_has_bytes "$own_list" 50 || fail "the first addition did not reach custom.bra"
 add_to_own_list 'Sol' '\o/'
 wait_until 10 file_has_bytes "$own_list" 100 || fail "the second addition did not reach custom.bra"
