@@ -1,6 +1,7 @@
 #include "CataloguePicker.h"
 
 #include "CatalogueStore.h"
+#include "ClipboardCopy.h"
 #include "DataFileNames.h"
 #include "EmoticonList.h"
 #include "EntryBoxes.h"
@@ -19,6 +20,10 @@ CataloguePicker::CataloguePicker(CatalogueStore& store, EmoticonList* catalogue,
     connect(m_catalogue, &EmoticonList::selectedRowChanged, this,
             &CataloguePicker::lstOwnListEmoticons_Click);
     connect(m_search, &QLineEdit::textChanged, this, &CataloguePicker::txtOwnListSearch_Change);
+    connect(m_catalogue, &EmoticonList::copyRequested, this, [this] {
+        if (const auto texts = selectedTexts(); texts && !texts->representation.isEmpty())
+            placeOnClipboard(texts->representation);
+    });
 }
 
 void CataloguePicker::fill()
@@ -27,15 +32,22 @@ void CataloguePicker::fill()
         m_store.ReadCategoryEntries(m_store.pathOf(DataFileNames::WholeCatalogue)));
 }
 
-void CataloguePicker::lstOwnListEmoticons_Click()
+std::optional<EmoticonTexts> CataloguePicker::selectedTexts() const
 {
     const int row = m_catalogue->selectedRow();
     if (row < 0)
-        return;
+        return std::nullopt;
     const ListSource source{Category::Layout::CategoryFile,
                             m_store.pathOf(DataFileNames::WholeCatalogue)};
+    return m_store.ReadTexts(source, row);
+}
+
+void CataloguePicker::lstOwnListEmoticons_Click()
+{
+    if (m_catalogue->selectedRow() < 0)
+        return;
     // A record the file no longer holds shows as nothing.
-    m_boxes.show(m_store.ReadTexts(source, row).value_or(EmoticonTexts()));
+    m_boxes.show(selectedTexts().value_or(EmoticonTexts()));
 }
 
 void CataloguePicker::txtOwnListSearch_Change()

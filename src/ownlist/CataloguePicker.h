@@ -1,6 +1,9 @@
 #pragma once
 
+#include "EmoticonRecord.h"
+
 #include <QObject>
+#include <optional>
 
 class CatalogueStore;
 class EmoticonList;
@@ -9,7 +12,8 @@ class QLineEdit;
 
 // The catalogue side of the editor: the whole catalogue, read from its file when the panel
 // is prepared; choosing one of its entries, in the list or by typing the first letters of its
-// name, puts its name and representation into the entry boxes.
+// name, puts its name and representation into the entry boxes. The copy keys copy the selected
+// entry's representation.
 class CataloguePicker : public QObject {
     Q_OBJECT
 
@@ -26,6 +30,9 @@ public slots:
     void txtOwnListSearch_Change();
 
 private:
+    // The selected entry's texts; none when nothing is selected or the file no longer holds it.
+    std::optional<EmoticonTexts> selectedTexts() const;
+
     CatalogueStore& m_store;
     EmoticonList* m_catalogue;
     QLineEdit* m_search;

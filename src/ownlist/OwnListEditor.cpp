@@ -2,6 +2,7 @@
 
 #include "CataloguePicker.h"
 #include "CatalogueStore.h"
+#include "ClipboardCopy.h"
 #include "ConfirmationTimer.h"
 #include "DataFileNames.h"
 #include "Desktop.h"
@@ -60,6 +61,14 @@ OwnListEditor::OwnListEditor(CatalogueStore& store, Desktop& desktop, Confirmati
     m_timer.addConfirmation(m_controls.legend);
     connect(m_controls.ownList, &EmoticonList::selectedRowChanged, this,
             &OwnListEditor::lstOwnListCustom_Click);
+    connect(m_controls.ownList, &EmoticonList::copyRequested, this, [this] {
+        const int row = m_controls.ownList->selectedRow();
+        if (row < 0)
+            return;
+        const auto texts = m_store.ReadTexts(ownListSource(), row);
+        if (texts && !texts->representation.isEmpty())
+            placeOnClipboard(texts->representation);
+    });
 }
 
 void OwnListEditor::CustomListUpdate()

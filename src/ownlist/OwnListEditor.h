@@ -19,7 +19,7 @@ class QWidget;
 // per record, in record order, names without their surrounding blanks), and the add, remove
 // and clear pictures that change both. Each change that reaches the file is confirmed by a
 // status word until the confirmation timer's tick; a change that fails is reported and leaves
-// file and list as they were.
+// file and list as they were. The copy keys in the list copy the selected entry's emoticon.
 class OwnListEditor : public QObject {
     Q_OBJECT
 

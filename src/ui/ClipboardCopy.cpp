@@ -12,11 +12,16 @@ ClipboardCopy::ClipboardCopy(Desktop& desktop, ConfirmationTimer& timer)
 {
 }
 
-void ClipboardCopy::copy(const QString& text, std::initializer_list<QWidget*> confirmation)
+void placeOnClipboard(const QString& text)
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(text);
+}
+
+void ClipboardCopy::copy(const QString& text, std::initializer_list<QWidget*> confirmation)
+{
+    placeOnClipboard(text);
     m_desktop.beep();
     m_timer.confirm(confirmation);
 }

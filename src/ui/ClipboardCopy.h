@@ -7,6 +7,9 @@ class ConfirmationTimer;
 class Desktop;
 class QWidget;
 
+// Puts text alone on the clipboard, as plain text.
+void placeOnClipboard(const QString& text);
+
 // A copy as the user meets it: the text alone on the clipboard, as plain text; the beep; and
 // the copy's confirmation, shown until the confirmation timer's tick.
 class ClipboardCopy {

@@ -1,6 +1,7 @@
 #include "EmoticonList.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QStringListModel>
 
 EmoticonList::EmoticonList(QWidget* parent)
@@ -23,8 +24,9 @@ EmoticonList::EmoticonList(QWidget* parent)
 
 void EmoticonList::setEntries(const QStringList& entries)
 {
-    // A model reset drops the selection without a signal.
+    // A model reset drops the selection without a signal, but keeps the scroll position.
     m_entries->setStringList(entries);
+    scrollToTop();
 }
 
 QStringList EmoticonList::entries() const
@@ -61,6 +63,14 @@ void EmoticonList::selectRow(int row)
 
 void EmoticonList::keyPressEvent(QKeyEvent* event)
 {
+    if (event->matches(QKeySequence::Copy)) {
+        emit copyRequested();
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit enterPressed();
+        return;
+    }
     // A list that has the focus but no selection marks its current entry without selecting
     // it; the first arrow key selects that entry rather than skipping past it.
     const bool upOrDown = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
@@ -70,4 +80,23 @@ void EmoticonList::keyPressEvent(QKeyEvent* event)
         return;
     }
     QListView::keyPressEvent(event);
+}
+
+void EmoticonList::mousePressEvent(QMouseEvent* event)
+{
+    // The other buttons neither select nor move the focus mark.
+    if (event->button() == Qt::LeftButton)
+        QListView::mousePressEvent(event);
+}
+
+QItemSelectionModel::SelectionFlags EmoticonList::selectionCommand(const QModelIndex& index,
+                                                                   const QEvent* event) const
+{
+    // The blank area below the last entry selects nothing, and Ctrl on the selected entry,
+    // which would deselect it, keeps it.
+    if (!index.isValid())
+        return QItemSelectionModel::NoUpdate;
+    const QItemSelectionModel::SelectionFlags command = QListView::selectionCommand(index, event);
+    return command.testFlag(QItemSelectionModel::Deselect) ? QItemSelectionModel::ClearAndSelect
+                                                           : command;
 }

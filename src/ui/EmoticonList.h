@@ -9,13 +9,16 @@ class QStringListModel;
 // (never cut short with an ellipsis), never scrolling sideways, filled in one step however
 // long it is. It reports its selected entry whenever that changes, by the mouse, the keyboard
 // or the program, but not the current entry that a list merely receiving focus is given.
+// Like a classic list box it holds one selection that a person can move but not drop: only
+// the program clears it. The copy keys copy what the list's owner says, never an entry's name.
 class EmoticonList : public QListView {
     Q_OBJECT
 
 public:
     explicit EmoticonList(QWidget* parent = nullptr);
 
-    // Replaces every entry; nothing is selected afterwards, and nothing is reported.
+    // Replaces every entry and shows the first; nothing is selected afterwards, and nothing is
+    // reported.
     void setEntries(const QStringList& entries);
     void clear() { setEntries({}); }
 
@@ -31,9 +34,15 @@ public:
 
 signals:
     void selectedRowChanged(int row);
+    // Ctrl+C (the platform's copy keys), and Enter, in the list.
+    void copyRequested();
+    void enterPressed();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
 
 private:
     QStringListModel* m_entries;

@@ -33,8 +33,7 @@ check() {
     xdotool key End
     click_panel 6200 4460 # "COPIAR PARA A MEMÓRIA"
     if [ -n "$2" ]; then
-        wait_until 10 clipboard_is "$2" ||
-            fail "$1: the last entry copied '$(xclip -o -selection clipboard)', not '$2'"
+        expect_clipboard "$2" "$1: the last entry copied"
     else
         # Nothing selected: the copy is refused in a message box, which OK closes.
         wait_until 10 refusal_shown || fail "$1: an empty list, yet no copy refusal"

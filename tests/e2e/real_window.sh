@@ -16,20 +16,16 @@ start_program "$bin_dir"
 # marks and the second the next one.
 click_panel 2000 2990
 xdotool key Tab Home Down shift+Tab shift+Tab Down Down
-second_animal=$("$bin_dir/quillane-catalogue" dump "$bin_dir/animals.bra" | grep -v '^#' |
-    sed -n 2p | cut -f2)
+second_animal=$(representation "$bin_dir" animals.bra 2)
 [ -n "$second_animal" ] || fail "no second animal in the catalogue"
 
-# "COPIAR PARA A MEMÓRIA".
-click_panel 6200 4460
-wait_until 5 clipboard_is "$second_animal" ||
-    fail "clipboard holds '$(xclip -o -selection clipboard 2>/dev/null)', not '$second_animal'"
+click_panel 6200 4460 # "COPIAR PARA A MEMÓRIA"
+expect_clipboard "$second_animal" "copying the second animal"
 
 # Toolbar2's third button shows the Yahoo panel; its first row's last button, "Legal", copies B-).
 click_client 129 13
 click_panel 5467 1627
-wait_until 5 clipboard_is 'B-)' ||
-    fail "clipboard holds '$(xclip -o -selection clipboard 2>/dev/null)', not 'B-)'"
+expect_clipboard 'B-)' "the Yahoo button 'Legal'"
 
 # No emoticon.dat before the run: it is created, and closing writes "NNN" into it.
 exit_by_menu

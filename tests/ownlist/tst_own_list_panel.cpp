@@ -9,6 +9,7 @@
 #include "OwnListPanel.h"
 #include "RecordingDesktop.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -79,8 +80,8 @@ private slots:
     void clearAsksFirst();
     void fileFailureIsReportedAndChangesNothing_data();
     void fileFailureIsReportedAndChangesNothing();
-    void selectionFillsTheBoxes_data();
-    void selectionFillsTheBoxes();
+    void selectionFillsTheBoxesAndCopies_data();
+    void selectionFillsTheBoxesAndCopies();
     void searchSelectsTheFirstMatch_data();
     void searchSelectsTheFirstMatch();
     void typingLimitsBindTypingOnly_data();
@@ -462,7 +463,7 @@ void TestOwnListPanel::fileFailureIsReportedAndChangesNothing()
         QCOMPARE(boxes(), shown); // what the user composed is not lost
 }
 
-void TestOwnListPanel::selectionFillsTheBoxes_data()
+void TestOwnListPanel::selectionFillsTheBoxesAndCopies_data()
 {
     QTest::addColumn<QString>("list");
     QTest::addColumn<int>("row");
@@ -476,7 +477,7 @@ void TestOwnListPanel::selectionFillsTheBoxes_data()
         << u"lstOwnListCustom"_s << 1 << QStringList{u"Gato"_s, u"=^.^="_s};
 }
 
-void TestOwnListPanel::selectionFillsTheBoxes()
+void TestOwnListPanel::selectionFillsTheBoxesAndCopies()
 {
     QFETCH(QString, list);
     QFETCH(int, row);
@@ -489,6 +490,10 @@ void TestOwnListPanel::selectionFillsTheBoxes()
     QCOMPARE(boxes(), shown);
     if (list == u"lstOwnListCustom")
         QCOMPARE(catalogue()->selectedRow(), 0);
+    // Ctrl+C in the list copies the representation, never the padded name; nothing for none.
+    QGuiApplication::clipboard()->setText(u"antes"_s);
+    QTest::keySequence(find<EmoticonList>(list), QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), shown[1].isEmpty() ? u"antes"_s : shown[1]);
 }
 
 void TestOwnListPanel::searchSelectsTheFirstMatch_data()
