@@ -6,6 +6,7 @@
 #include "CopyCaption.h"
 #include "EmoticonList.h"
 #include "EmoticonSelection.h"
+#include "FocusMark.h"
 #include "PreviewArea.h"
 #include "ShapeWidget.h"
 #include "Twips.h"
@@ -121,7 +122,7 @@ GeneralPanel::GeneralPanel(CatalogueStore& store, Desktop& desktop,
                                                      .place = Twips::rect(3765, 4350, 375, 225),
                                                      .fill = QColor(0, 0, 0),
                                                      .border = QColor(128, 128, 128),
-                                                     .ellipse = true});
+                                                     .circle = true});
 
     // The list, then the search box under it, then the category selector: the keyboard walks
     // them in that order.
@@ -137,9 +138,13 @@ GeneralPanel::GeneralPanel(CatalogueStore& store, Desktop& desktop,
     m_preview = new EmoticonPreview(buildPreview(), this);
     connect(m_categories, &CategorySelector::categoryChosen, m_preview, &EmoticonPreview::clear);
     new EmoticonSelection(store, *m_categories, list, search, *m_preview, this);
-    new CopyCaption({named<ClickableLabel>("lblCopiarEmoticon"), marker, background,
-                     named<QWidget>("imgGeneralCopied"), named<QWidget>("lblGeneralCopied")},
-                    *m_preview, desktop, confirmationTimer, this);
+    auto* copy =
+        new CopyCaption({named<ClickableLabel>("lblCopiarEmoticon"), marker, background,
+                         named<QWidget>("imgGeneralCopied"), named<QWidget>("lblGeneralCopied")},
+                        *m_preview, desktop, confirmationTimer, this);
+    // In the list, the copy keys and Enter copy the selected emoticon as the caption does.
+    for (const auto key : {&EmoticonList::copyRequested, &EmoticonList::enterPressed})
+        connect(list, key, copy, &CopyCaption::lblCopiarEmoticon_Click);
 }
 
 QComboBox* GeneralPanel::buildCategorySelector()
@@ -182,6 +187,10 @@ EmoticonPreview::Controls GeneralPanel::buildPreview()
     size->setGeometry(Twips::rect(5730, 3697, 135, 255));
     size->setRange(0, 2);
     size->setPageStep(1);
+    // A stop of the keyboard's walk, after the category selector; its arrow keys change the
+    // size. A click leaves the focus where it was.
+    size->setFocusPolicy(Qt::TabFocus);
+    new FocusMark(size, White);
     size->setValue(1);
 
     return {preview,

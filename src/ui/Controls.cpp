@@ -63,7 +63,7 @@ QLabel* makePicture(QWidget* parent, const PictureRow& row)
 ShapeWidget* makeShape(QWidget* parent, const ShapeRow& row)
 {
     auto* shape =
-        new ShapeWidget(row.ellipse ? ShapeWidget::Form::Ellipse : ShapeWidget::Form::Rectangle,
+        new ShapeWidget(row.circle ? ShapeWidget::Form::Circle : ShapeWidget::Form::Rectangle,
                         row.fill, row.border, parent);
     shape->setObjectName(QString::fromLatin1(row.objectName));
     shape->setGeometry(row.place);

@@ -58,7 +58,7 @@ struct ShapeRow {
     QRect place;
     std::optional<QColor> fill;
     std::optional<QColor> border = std::nullopt;
-    bool ellipse = false;
+    bool circle = false;
 };
 
 // A box's controls, built in this order: fields at the back, then labels, then pictures.

@@ -1,6 +1,7 @@
 #include "ShapeWidget.h"
 
 #include <QPainter>
+#include <algorithm>
 
 ShapeWidget::ShapeWidget(Form form, std::optional<QColor> fill, std::optional<QColor> border,
                          QWidget* parent)
@@ -22,12 +23,19 @@ void ShapeWidget::setFillColour(const QColor& fill)
 void ShapeWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing, m_form == Form::Ellipse);
+    painter.setRenderHint(QPainter::Antialiasing, m_form == Form::Circle);
     painter.setPen(m_border ? QPen(*m_border, 1) : QPen(Qt::NoPen));
     painter.setBrush(m_fill ? QBrush(*m_fill) : QBrush(Qt::NoBrush));
+    QRectF area(rect());
+    if (m_form == Form::Circle) {
+        const qreal side = std::min(area.width(), area.height());
+        area.setSize({side, side});
+        area.moveCenter(QRectF(rect()).center());
+    }
     // Keep a one-pixel border inside the widget.
-    const QRectF area = m_border ? QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5) : QRectF(rect());
-    if (m_form == Form::Ellipse)
+    if (m_border)
+        area.adjust(0.5, 0.5, -0.5, -0.5);
+    if (m_form == Form::Circle)
         painter.drawEllipse(area);
     else
         painter.drawRect(area);

@@ -9,7 +9,8 @@ class ShapeWidget : public QWidget {
     Q_OBJECT
 
 public:
-    enum class Form { Rectangle, Ellipse };
+    // A circle is as large as the shape's smaller side, centred in it.
+    enum class Form { Rectangle, Circle };
 
     ShapeWidget(Form form, std::optional<QColor> fill, std::optional<QColor> border,
                 QWidget* parent);

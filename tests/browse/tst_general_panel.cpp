@@ -4,6 +4,7 @@
 #include "DataFileBuilder.h"
 #include "EmoticonList.h"
 #include "FindControl.h"
+#include "FocusMark.h"
 #include "GeneralPanel.h"
 #include "PreviewArea.h"
 #include "PreviewGeometry.h"
@@ -41,6 +42,8 @@ private slots:
     void sizeAndViewChangeWithNothingSelected();
     void centresTheTextAsWritten();
     void searchSelectsAsTheUserTypes();
+    void keyboardReachesTheSize();
+    void copyPutsTheCaptionOnTheClipboard_data();
     void copyPutsTheCaptionOnTheClipboard();
     void copyIsRefusedWhenNothingIsSelected_data();
     void copyIsRefusedWhenNothingIsSelected();
@@ -57,6 +60,8 @@ private:
     QImage drawing() const { return find<PreviewArea>(u"picEmoticon"_s)->drawing(); }
     void choose(const QString& category) const { m_panel->categories()->choose(category); }
     void select(const QString& category, int row) const;
+    // "COPIAR PARA A MEMÓRIA" clicked, or a key pressed in the focused list.
+    void copy(const QString& how) const;
 
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<CatalogueStore> m_store;
@@ -81,6 +86,9 @@ QRect drawnBounds(const QImage& image)
     }
     return bounds;
 }
+
+// Each way a person copies: the caption (empty), then keys pressed in the focused list.
+const QStringList CopyWays = {QString(), u"Ctrl+C"_s, u"Return"_s};
 
 // A wide emoticon, drawn at every size and view.
 const QString WideEmoticon = u"<(^_^)>"_s;
@@ -124,6 +132,14 @@ void TestGeneralPanel::select(const QString& category, int row) const
 {
     choose(category);
     list()->selectRow(row);
+}
+
+void TestGeneralPanel::copy(const QString& how) const
+{
+    if (how.isEmpty())
+        return QTest::mouseClick(find<QLabel>(u"lblCopiarEmoticon"_s), Qt::LeftButton);
+    list()->setFocus();
+    QTest::keySequence(list(), QKeySequence(how));
 }
 
 void TestGeneralPanel::selectionShowsTheRecordAtItsIndex_data()
@@ -316,12 +332,32 @@ void TestGeneralPanel::searchSelectsAsTheUserTypes()
     QVERIFY(drawnBounds(drawing()).isEmpty());
 }
 
+void TestGeneralPanel::keyboardReachesTheSize()
+{
+    auto* size = find<QScrollBar>(u"SizeScroll"_s);
+    find<QWidget>(u"cboGeneralCategory"_s)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(size->hasFocus());
+    QVERIFY(m_panel->findChild<FocusMark*>()->isVisible()); // the style draws no focus there
+    QTest::keyClick(size, Qt::Key_Up);
+    QTest::keyClick(size, Qt::Key_Up);
+    QCOMPARE(find<QLabel>(u"lblGeneralSize"_s)->text(), u"Pequeno"_s);
+}
+
+void TestGeneralPanel::copyPutsTheCaptionOnTheClipboard_data()
+{
+    QTest::addColumn<QString>("how");
+    for (const QString& how : CopyWays)
+        QTest::addRow("%s", how.isEmpty() ? "caption" : qPrintable(how)) << how;
+}
+
 void TestGeneralPanel::copyPutsTheCaptionOnTheClipboard()
 {
+    QFETCH(QString, how);
     select(u"LISTA PRÓPRIA"_s, 0);
     QElapsedTimer clock;
     clock.start();
-    QTest::mouseClick(find<QLabel>(u"lblCopiarEmoticon"_s), Qt::LeftButton);
+    copy(how);
     QCOMPARE(QGuiApplication::clipboard()->text(), u"=^.^="_s);
     QCOMPARE(m_desktop.beeps, 1);
     QVERIFY(m_desktop.messages.isEmpty());
@@ -338,16 +374,22 @@ void TestGeneralPanel::copyPutsTheCaptionOnTheClipboard()
 void TestGeneralPanel::copyIsRefusedWhenNothingIsSelected_data()
 {
     QTest::addColumn<QString>("before");
-    QTest::newRow("no selection yet") << QString();
-    QTest::newRow("after a category change") << u"category"_s;
-    QTest::newRow("after a search without a match") << u"no match"_s;
-    QTest::newRow("after emptying the search box") << u"emptied"_s;
-    QTest::newRow("on a record without a terminator") << u"no terminator"_s;
+    QTest::addColumn<QString>("how");
+    for (const auto& [row, before] : {std::pair{"no selection yet", QString()},
+                                      {"after a category change", u"category"_s},
+                                      {"after a search without a match", u"no match"_s},
+                                      {"after emptying the search box", u"emptied"_s},
+                                      {"on a record without a terminator", u"no terminator"_s}}) {
+        for (const QString& how : CopyWays)
+            QTest::addRow("%s, %s", row, how.isEmpty() ? "caption" : qPrintable(how))
+                << before << how;
+    }
 }
 
 void TestGeneralPanel::copyIsRefusedWhenNothingIsSelected()
 {
     QFETCH(QString, before);
+    QFETCH(QString, how);
     auto* search = find<QLineEdit>(u"txtGeneralSearch"_s);
     choose(u"OBJETOS"_s);
     if (!before.isEmpty())
@@ -362,7 +404,7 @@ void TestGeneralPanel::copyIsRefusedWhenNothingIsSelected()
         list()->selectRow(4);
     QGuiApplication::clipboard()->setText(u"antes"_s);
 
-    QTest::mouseClick(find<QLabel>(u"lblCopiarEmoticon"_s), Qt::LeftButton);
+    copy(how);
     QCOMPARE(m_desktop.messages.size(), 1);
     const Desktop::Message& message = m_desktop.messages.first();
     QCOMPARE(message.text, u"Não há nada para copiar, selecione antes um emoticon."_s);
@@ -378,6 +420,13 @@ void TestGeneralPanel::markerLightsOverTheCopyCaption()
 {
     auto* marker = find<ShapeWidget>(u"shpGeneralClipboard"_s);
     QCOMPARE(marker->fillColour(), QColor(0, 0, 0));
+    // A circle as high as its 25 x 15 box, centred in it.
+    QImage drawn(marker->size(), QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Navy);
+    marker->render(&drawn, {}, {}, QWidget::DrawChildren);
+    QCOMPARE(marker->size(), QSize(25, 15));
+    QCOMPARE(drawnBounds(drawn), QRect(5, 0, 15, 15));
+    QCOMPARE(drawn.pixelColor(5, 0), Navy); // round: the corner stays empty
     QTest::mouseMove(find<QLabel>(u"lblCopiarEmoticon"_s));
     QTRY_COMPARE(marker->fillColour(), QColor(255, 0, 0));
     // Another control keeps it lit; the panel's background puts it out.
