@@ -33,20 +33,8 @@ const LabelRow Labels[] = {
      Twips::rect(3960, 1440, 0, LineHeight)},
     {"lblAboutInternet2", u"Internet:", Fonts::ArialBold, QColor(255, 255, 128),
      Twips::rect(720, 1920, 975, LineHeight), Qt::AlignRight | Qt::AlignVCenter},
-    {.objectName = "lblAboutInternet",
-     .text = MakerAddresses::Site,
-     .font = Fonts::ArialItalic,
-     .colour = QColor(255, 255, 192),
-     .place = Twips::rect(1800, 1920, 2175, LineHeight),
-     .clickable = true},
     {"lblAboutEMAIL2", u"E-Mail:", Fonts::ArialBold, QColor(128, 255, 128),
      Twips::rect(1080, 2160, 0, LineHeight)},
-    {.objectName = "lblAboutEMAIL",
-     .text = MakerAddresses::SupportMail,
-     .font = Fonts::ArialItalic,
-     .colour = QColor(192, 255, 192),
-     .place = Twips::rect(1680, 2160, 2295, LineHeight),
-     .clickable = true},
     {"lblAboutCopyright", u"Copyright © 2001-2026 Quillane", Fonts::Arial, White,
      Twips::rect(960, 2640, 3015, LineHeight), Qt::AlignCenter},
     {.objectName = "lblAboutClose",
@@ -56,6 +44,29 @@ const LabelRow Labels[] = {
      .place = Twips::rect(4200, 2880, 735, LineHeight),
      .alignment = Qt::AlignCenter,
      .clickable = true},
+};
+
+// The maker's web site and support address, each opened by a click on its label.
+struct LinkRow {
+    LabelRow label;
+    QStringView address;
+};
+
+const LinkRow Links[] = {
+    {{.objectName = "lblAboutInternet",
+      .text = MakerAddresses::Site,
+      .font = Fonts::ArialItalic,
+      .colour = QColor(255, 255, 192),
+      .place = Twips::rect(1800, 1920, 2175, LineHeight),
+      .clickable = true},
+     MakerAddresses::Site},
+    {{.objectName = "lblAboutEMAIL",
+      .text = MakerAddresses::SupportMail,
+      .font = Fonts::ArialItalic,
+      .colour = QColor(192, 255, 192),
+      .place = Twips::rect(1680, 2160, 2295, LineHeight),
+      .clickable = true},
+     MakerAddresses::SupportMailLink},
 };
 
 const PictureRow Pictures[] = {
@@ -91,27 +102,25 @@ AboutBox::AboutBox(clsOpenProgram& openProgram, QWidget* owner)
     m_background->installEventFilter(this);
     Controls::makeAll(box, {.shapes = Lines, .pictures = Pictures});
 
-    const QCursor linkCursor(Artwork::pixmap(u"link-cursor", QSize(32, 32)), 4, 0);
     for (const LabelRow& row : Labels) {
         QLabel* label = Controls::makeLabel(box, row);
         if (row.place.width() == 0)
             label->adjustSize();
-        if (row.clickable)
-            label->setCursor(linkCursor);
     }
     m_close = box->findChild<QLabel*>(QStringLiteral("lblAboutClose"));
     m_close->setMouseTracking(true);
     m_close->installEventFilter(this);
-
-    const auto clicked = [box](const char* name) {
-        return box->findChild<ClickableLabel*>(QString::fromLatin1(name));
-    };
-    connect(clicked("lblAboutClose"), &ClickableLabel::clicked, this,
+    connect(static_cast<ClickableLabel*>(m_close), &ClickableLabel::clicked, this,
             &AboutBox::lblAboutClose_Click);
-    connect(clicked("lblAboutInternet"), &ClickableLabel::clicked, this,
-            &AboutBox::lblAboutInternet_Click);
-    connect(clicked("lblAboutEMAIL"), &ClickableLabel::clicked, this,
-            &AboutBox::lblAboutEMAIL_Click);
+
+    // Only the links wear the program's link cursor.
+    const QCursor linkCursor(Artwork::pixmap(u"link-cursor", QSize(32, 32)), 4, 0);
+    for (const LinkRow& link : Links) {
+        QLabel* label = Controls::makeLabel(box, link.label);
+        label->setCursor(linkCursor);
+        connect(static_cast<ClickableLabel*>(label), &ClickableLabel::clicked, this,
+                [this, address = link.address] { m_openProgram.ShellExecute(address.toString()); });
+    }
 
     Form_Load();
 }
@@ -142,16 +151,6 @@ void AboutBox::Form_MouseMove()
 void AboutBox::imgAboutFundo_MouseMove()
 {
     Controls::setColours(m_close, Silver, std::nullopt);
-}
-
-void AboutBox::lblAboutInternet_Click()
-{
-    m_openProgram.ShellExecute(MakerAddresses::Site.toString());
-}
-
-void AboutBox::lblAboutEMAIL_Click()
-{
-    m_openProgram.ShellExecute(MakerAddresses::SupportMailLink.toString());
 }
 
 bool AboutBox::eventFilter(QObject* watched, QEvent* event)

@@ -19,8 +19,6 @@ public slots:
     void lblAboutClose_MouseMove();
     void Form_MouseMove();
     void imgAboutFundo_MouseMove();
-    void lblAboutInternet_Click();
-    void lblAboutEMAIL_Click();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
