@@ -26,7 +26,7 @@ ensure_packages() {
 # loudly when it is missing; the start-up benchmark, built alongside, watches the X server
 # through xcb).
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev libxkbcommon-dev libxcb1-dev
-                fonts-liberation2 fonts-liberation fonts-dejavu-core xdg-utils)
+                fonts-liberation2 fonts-liberation fonts-dejavu-core xdg-utils qt6-translations-l10n)
 # What the tests need on top: a headless X server, input, the clipboard, a window manager, and
 # the validators of the installed desktop entry and metainfo.
 TEST_PACKAGES=(xvfb xauth xdotool xclip x11-utils openbox desktop-file-utils appstream)

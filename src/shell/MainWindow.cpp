@@ -26,6 +26,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -281,13 +282,15 @@ void MainWindow::setAlwaysOnTop(bool on)
 {
     m_menu.entry(QStringLiteral("mnuAlwaysOnTop"))->setChecked(on);
     AlwaysOnTopSetting = (on ? SettingsFile::On : SettingsFile::Off).toString();
-    // Changing the flag hides a shown window; it comes back where it was.
-    const bool shown = isVisible();
-    const QPoint place = pos();
-    setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    if (shown) {
-        move(place);
-        show();
+    const Qt::WindowFlags flags = windowFlags().setFlag(Qt::WindowStaysOnTopHint, on);
+    if (QWindow* shown = windowHandle()) {
+        // A window that exists changes its layer in place: the window system is asked (on X11
+        // through _NET_WM_STATE), where QWidget::setWindowFlags would re-create the window,
+        // which flashes it off the screen and takes the keyboard focus away.
+        overrideWindowFlags(flags);
+        shown->setFlags(flags);
+    } else {
+        setWindowFlags(flags);
     }
 }
 

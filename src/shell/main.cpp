@@ -1,6 +1,7 @@
 #include "Desktop.h"
 #include "FixedWindowStyle.h"
 #include "MainWindow.h"
+#include "QtTranslations.h"
 #include "SingleInstance.h"
 #include "UserFilesFolder.h"
 
@@ -36,6 +37,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("quillane-emoticon"));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopFileName));
     QApplication::setStyle(new FixedWindowStyle);
+    QtTranslations::installBrazilianPortuguese(application);
 
     const QString programFolder = QCoreApplication::applicationDirPath();
     const QString userFilesFolder = UserFilesFolder::forProgramFolder(programFolder);

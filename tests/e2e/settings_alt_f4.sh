@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The always-on-top choice survives the run in emoticon.dat: written "yyy", the program starts
-# on top of other windows; closed by Alt+F4 through the window manager, it writes "YYY" back.
+# on top of other windows; "Sempre Visível" toggled twice changes the window's layer in place;
+# closed by Alt+F4 through the window manager, it writes "YYY" back.
 set -euo pipefail
 bin_dir=$1
 source "$(dirname "$0")/e2e_lib.sh"
@@ -10,8 +11,17 @@ copy_program "$bin_dir"
 printf '\x08\x00\x03\x00yyy' >"$program_folder/emoticon.dat"
 launch_program
 
-xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE ||
-    fail "the window does not stay on top: $(xprop -id "$window" _NET_WM_STATE)"
+on_top() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
+not_on_top() { ! on_top; }
+on_top || fail "the window does not stay on top: $(xprop -id "$window" _NET_WM_STATE)"
+
+# "Sempre Visível", the second entry of "Opções", twice: the same window changes its layer (a
+# window made anew would have another id).
+eval "$(xwininfo -id "$window" | awk -F': *' '/Absolute upper-left X/ {print "x=" $2} /Absolute upper-left Y/ {print "y=" $2}')"
+for layer in not_on_top on_top; do
+    xdotool mousemove $((x + 100)) $((y + 9)) click 1 sleep 0.3 key Down Down Return
+    wait_until 5 $layer || fail "'Sempre Visível' left the window $(xprop -id "$window" _NET_WM_STATE)"
+done
 
 # Now and then the window manager misses the keys and the program gets them instead (Qt's event
 # log shows both arriving); it does nothing with them, so they go again then.

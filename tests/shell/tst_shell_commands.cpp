@@ -4,6 +4,7 @@
 #include "FindControl.h"
 #include "MainWindow.h"
 #include "PreviewArea.h"
+#include "QtTranslations.h"
 #include "RecordingDesktop.h"
 
 #include <QAction>
@@ -12,9 +13,12 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <QTranslator>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 namespace Build = DataFileBuilder;
@@ -38,6 +42,7 @@ private slots:
     void aboutBoxIsOneNonModalToolWindow();
     void aboutBoxCloseCaptionLightsUnderTheMouse();
     void aboutBoxLinks();
+    void qtStandardMenusSpeakPortuguese();
 
 private:
     void openWindow(std::optional<QByteArray> settings = std::nullopt);
@@ -163,8 +168,12 @@ void TestShellCommands::alwaysOnTopTogglesTogether()
     openWindow();
     auto* entry = find<QAction>(u"mnuAlwaysOnTop"_s);
     const QPoint place = m_window->pos();
+    // The window changes its layer in place: it is not made anew and keeps the focus.
+    find<QLineEdit>(u"txtGeneralSearch"_s)->setFocus();
     for (const bool on : {true, false}) {
         entry->trigger();
+        QCOMPARE(m_window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint), on);
+        QCOMPARE(QApplication::focusWidget(), find<QLineEdit>(u"txtGeneralSearch"_s));
         QCOMPARE(entry->isChecked(), on);
         QCOMPARE(m_window->windowFlags().testFlag(Qt::WindowStaysOnTopHint), on);
         QCOMPARE(m_window->AlwaysOnTopSetting, on ? u"YYY"_s : u"NNN"_s);
@@ -315,7 +324,25 @@ void TestShellCommands::aboutBoxLinks()
     QCOMPARE(m_desktop.links[0], m_desktop.links[2]);
     QCOMPARE(m_desktop.links[1].toString(), u"mailto:"_s + mail->text());
     QVERIFY(aboutBox()->isVisible());
-    QVERIFY(site->cursor().shape() == Qt::BitmapCursor);
+    // The links alone wear the program's link cursor.
+    for (const QLabel* label : aboutBox()->findChildren<QLabel*>()) {
+        QCOMPARE(label->cursor().shape() == Qt::BitmapCursor, label == site || label == mail);
+    }
+}
+
+void TestShellCommands::qtStandardMenusSpeakPortuguese()
+{
+    const auto firstEntryOfATextBoxMenu = [] {
+        QLineEdit box; // owns the menu
+        return box.createStandardContextMenu()->actions().first()->text().section(u'\t', 0, 0);
+    };
+    // Without Qt's translations the program goes on in English.
+    const QTemporaryDir none;
+    QVERIFY(!QtTranslations::installBrazilianPortuguese(*qApp, none.path()));
+    QCOMPARE(firstEntryOfATextBoxMenu(), u"&Undo"_s);
+    QVERIFY(QtTranslations::installBrazilianPortuguese(*qApp));
+    QCOMPARE(firstEntryOfATextBoxMenu(), u"&Desfazer"_s);
+    qDeleteAll(qApp->findChildren<QTranslator*>());
 }
 
 QTEST_MAIN(TestShellCommands)

@@ -1,0 +1,25 @@
+#include "QtTranslations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace QtTranslations {
+
+bool installBrazilianPortuguese(QCoreApplication& application)
+{
+    return installBrazilianPortuguese(application,
+                                      QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+bool installBrazilianPortuguese(QCoreApplication& application, const QString& folder)
+{
+    auto* translator = new QTranslator(&application);
+    if (!translator->load(QStringLiteral("qtbase_pt_BR"), folder)) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
+
+} // namespace QtTranslations
