@@ -31,9 +31,10 @@ void setBackground(QWidget* container, const QColor& background)
     container->setAutoFillBackground(true);
 }
 
-QLabel* makeLabel(QWidget* parent, const LabelRow& row)
+namespace {
+
+void setUp(QLabel* label, const LabelRow& row)
 {
-    QLabel* label = row.clickable ? new ClickableLabel(parent) : new QLabel(parent);
     label->setObjectName(QString::fromLatin1(row.objectName));
     label->setText(row.text.toString());
     label->setFont(row.font.font());
@@ -44,12 +45,26 @@ QLabel* makeLabel(QWidget* parent, const LabelRow& row)
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     if (!row.description.isEmpty())
         label->setAccessibleDescription(row.description.toString());
-    if (row.clickable)
-        label->setCursor(Qt::PointingHandCursor);
+}
+
+} // namespace
+
+QLabel* makeLabel(QWidget* parent, const LabelRow& row)
+{
+    auto* label = new QLabel(parent);
+    setUp(label, row);
     return label;
 }
 
-QLabel* makePicture(QWidget* parent, const PictureRow& row)
+ClickableLabel* makeClickableLabel(QWidget* parent, const LabelRow& row)
+{
+    auto* label = new ClickableLabel(parent);
+    setUp(label, row);
+    label->setCursor(Qt::PointingHandCursor);
+    return label;
+}
+
+ArtworkLabel* makePicture(QWidget* parent, const PictureRow& row)
 {
     auto* picture = new ArtworkLabel(row.artwork, row.place.size(), parent);
     picture->setObjectName(QString::fromLatin1(row.objectName));

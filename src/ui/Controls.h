@@ -8,6 +8,8 @@
 #include <optional>
 #include <span>
 
+class ArtworkLabel;
+class ClickableLabel;
 class EmoticonList;
 class QLabel;
 class QLineEdit;
@@ -28,7 +30,6 @@ struct LabelRow {
     // Given to labels whose text the program changes: screen readers announce it with the
     // text, where an accessible name would hide the text.
     QStringView description = {};
-    bool clickable = false;
 };
 
 struct PictureRow {
@@ -61,7 +62,8 @@ struct ShapeRow {
     bool circle = false;
 };
 
-// A box's controls, built in this order: fields at the back, then labels, then pictures.
+// A box's controls that the program never touches again, built in this order: fields at the
+// back, then labels, then pictures.
 struct LayoutTables {
     std::span<const ShapeRow> shapes = {};
     std::span<const LabelRow> labels = {};
@@ -75,13 +77,16 @@ inline const QColor White(255, 255, 255);
 inline const QColor Face(212, 208, 200);
 } // namespace Colours
 
+// Each maker gives back the control it built, for the panel to keep and wire.
 namespace Controls {
 
 void makeAll(QWidget* parent, const LayoutTables& tables);
 
-// Clickable rows make a ClickableLabel.
 QLabel* makeLabel(QWidget* parent, const LabelRow& row);
-QLabel* makePicture(QWidget* parent, const PictureRow& row);
+// A caption that acts on a click, under a pointing hand.
+ClickableLabel* makeClickableLabel(QWidget* parent, const LabelRow& row);
+// Clickable rows wear a pointing hand.
+ArtworkLabel* makePicture(QWidget* parent, const PictureRow& row);
 ShapeWidget* makeShape(QWidget* parent, const ShapeRow& row);
 EmoticonList* makeList(QWidget* parent, const ListRow& row);
 QLineEdit* makeTextBox(QWidget* parent, const TextBoxRow& row);

@@ -9,6 +9,12 @@
 // (at 96 dots per inch) so that text keeps its proportion to the pixel geometry of the
 // controls whatever the screen's font resolution; fontconfig maps the faces to metric-
 // compatible ones (Arial to Liberation Sans), or the fallback face takes over.
+// A size in points as pixels, at 96 dots per inch.
+inline int pixelsOfPoints(double points)
+{
+    return static_cast<int>(std::lround(points * 96.0 / 72.0));
+}
+
 struct LayoutFont {
     QStringView face;
     double points;
@@ -21,7 +27,7 @@ struct LayoutFont {
         QFont font(face.toString());
         if (!fallback.isEmpty())
             font.setFamilies(QStringList{face.toString(), fallback.toString()});
-        font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+        font.setPixelSize(pixelsOfPoints(points));
         font.setBold(bold);
         font.setItalic(italic);
         return font;

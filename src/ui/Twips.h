@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 #include <QSize>
 
@@ -29,6 +30,18 @@ constexpr QSize size(int width, int height)
 constexpr QRect rect(int x, int y, int width, int height)
 {
     return {point(x, y), size(width, height)};
+}
+
+// A place in twips as an exact place in pixels, for drawing.
+constexpr QPointF pointF(QPoint twips)
+{
+    return QPointF(twips) / PerPixel;
+}
+
+// A size in pixels, as twips.
+constexpr QSize fromPixels(QSize pixels)
+{
+    return pixels * PerPixel;
 }
 
 } // namespace Twips
