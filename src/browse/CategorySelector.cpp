@@ -1,21 +1,19 @@
 #include "CategorySelector.h"
 
 #include "CatalogueStore.h"
-#include "DataFileNames.h"
-#include "EmoticonList.h"
+#include "RecordList.h"
 
 #include <QComboBox>
 #include <QLabel>
 
 CategorySelector::CategorySelector(CatalogueStore& store, QComboBox* cboGeneralCategory,
-                                   EmoticonList* lstGeneralEmoticons,
-                                   QLabel* lblGeneralEmoticonsNum, QObject* parent)
+                                   RecordList& emoticons, QLabel* lblGeneralEmoticonsNum,
+                                   QObject* parent)
     : QObject(parent)
     , m_store(store)
     , m_selector(cboGeneralCategory)
-    , m_list(lstGeneralEmoticons)
+    , m_emoticons(emoticons)
     , m_count(lblGeneralEmoticonsNum)
-    , m_source{Category::Layout::CategoryFile, store.pathOf(DataFileNames::WholeCatalogue)}
 {
     for (const Category& category : Categories)
         m_selector->addItem(category.entryText.toString());
@@ -38,25 +36,10 @@ void CategorySelector::cboGeneralCategory_Click()
 
 void CategorySelector::load(const Category& category)
 {
-    m_source = m_store.sourceOf(category);
-    if (m_source.layout == Category::Layout::OwnList)
-        CUSTOM();
-    else
-        EmoticonInList();
-}
-
-void CategorySelector::EmoticonInList()
-{
-    showList(m_store.ReadCategoryEntries(m_source.path));
-}
-
-void CategorySelector::CUSTOM()
-{
-    showList(m_store.ReadOwnListEntries());
-}
-
-void CategorySelector::showList(const QStringList& entries)
-{
-    m_list->setEntries(entries);
-    m_count->setText(QString::number(m_list->count()));
+    const ListSource source = m_store.sourceOf(category);
+    const QStringList entries = source.layout == Category::Layout::OwnList
+                                    ? m_store.ReadOwnListEntries()
+                                    : m_store.ReadCategoryEntries(source.path);
+    m_emoticons.setEntries(source, entries);
+    m_count->setText(QString::number(entries.size()));
 }

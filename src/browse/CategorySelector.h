@@ -1,31 +1,23 @@
 #pragma once
 
-#include "ListSource.h"
-
 #include <QObject>
-#include <QString>
+#include <QStringView>
 
 class CatalogueStore;
 class QComboBox;
 class QLabel;
-class EmoticonList;
+class RecordList;
+struct Category;
 
-// The category selector of the browse panel: fills the emoticon list from the chosen
-// category's file, one entry per record in file order, and shows how many it holds.
-// The list is never sorted or filtered, so an entry's index is its record's address.
+// The category selector of the browse panel: fills the emoticon list from the chosen category's
+// file, one entry per record in file order, and shows how many it holds. The list is never
+// sorted or filtered, so an entry's index is its record's address.
 class CategorySelector : public QObject {
     Q_OBJECT
 
 public:
-    CategorySelector(CatalogueStore& store, QComboBox* cboGeneralCategory,
-                     EmoticonList* lstGeneralEmoticons, QLabel* lblGeneralEmoticonsNum,
-                     QObject* parent = nullptr);
-
-    // The file the list was last loaded from; the whole catalogue before the first load.
-    const QString& CurrentCategoryFile() const { return m_source.path; }
-
-    // The file and layout of the records behind the list's entries.
-    const ListSource& source() const { return m_source; }
+    CategorySelector(CatalogueStore& store, QComboBox* cboGeneralCategory, RecordList& emoticons,
+                     QLabel* lblGeneralEmoticonsNum, QObject* parent);
 
     // Chooses an entry as the user does: selects it and loads its list.
     void choose(QStringView entryText);
@@ -39,16 +31,12 @@ signals:
     void categoryChosen();
 
 private:
-    // The loader of every entry (All, ANIMALS, ... CUSTOM): they differ only in the file
-    // they point the list at, and its layout.
+    // What every entry loads: its file's entries (a category file's as the category layout
+    // reads them, the own list's names as they are stored).
     void load(const Category& category);
-    void EmoticonInList();
-    void CUSTOM();
-    void showList(const QStringList& entries);
 
     CatalogueStore& m_store;
     QComboBox* m_selector;
-    EmoticonList* m_list;
+    RecordList& m_emoticons;
     QLabel* m_count;
-    ListSource m_source;
 };

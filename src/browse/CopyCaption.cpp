@@ -5,9 +5,8 @@
 #include "ConfirmationTimer.h"
 #include "Desktop.h"
 #include "EmoticonPreview.h"
+#include "HoverLight.h"
 #include "ShapeWidget.h"
-
-#include <QEvent>
 
 namespace {
 const QColor MarkerLit(255, 0, 0);
@@ -26,16 +25,14 @@ CopyCaption::CopyCaption(const Controls& controls, const EmoticonPreview& previe
     m_confirmationTimer.addConfirmation(m_controls.lblGeneralCopied);
     connect(m_controls.lblCopiarEmoticon, &ClickableLabel::clicked, this,
             &CopyCaption::lblCopiarEmoticon_Click);
-    for (QWidget* hoverArea :
-         {static_cast<QWidget*>(m_controls.lblCopiarEmoticon), m_controls.imgGeneralBackground}) {
-        hoverArea->setMouseTracking(true);
-        hoverArea->installEventFilter(this);
-    }
+    auto* marker =
+        new HoverLight(m_controls.lblCopiarEmoticon, {m_controls.imgGeneralBackground}, this);
+    connect(marker, &HoverLight::changed, this, &CopyCaption::lightMarker);
 }
 
 void CopyCaption::lblCopiarEmoticon_Click()
 {
-    const QString emoticon = m_preview.caption();
+    const QString& emoticon = m_preview.emoticon();
     if (emoticon.isEmpty()) {
         m_desktop.showMessage(
             m_controls.lblCopiarEmoticon->window(),
@@ -48,23 +45,7 @@ void CopyCaption::lblCopiarEmoticon_Click()
         .copy(emoticon, {m_controls.imgGeneralCopied, m_controls.lblGeneralCopied});
 }
 
-void CopyCaption::lblCopiarEmoticon_MouseMove()
+void CopyCaption::lightMarker(bool lit)
 {
-    m_controls.shpGeneralClipboard->setFillColour(MarkerLit);
-}
-
-void CopyCaption::imgGeneralBackground_MouseMove()
-{
-    m_controls.shpGeneralClipboard->setFillColour(MarkerDark);
-}
-
-bool CopyCaption::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::MouseMove) {
-        if (watched == m_controls.lblCopiarEmoticon)
-            lblCopiarEmoticon_MouseMove();
-        else
-            imgGeneralBackground_MouseMove();
-    }
-    return false;
+    m_controls.shpGeneralClipboard->setFillColour(lit ? MarkerLit : MarkerDark);
 }

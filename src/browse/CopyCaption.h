@@ -9,9 +9,9 @@ class EmoticonPreview;
 class QWidget;
 class ShapeWidget;
 
-// The caption "COPIAR PARA A MEMÓRIA": a click copies the selected emoticon's text and shows
-// "COPIADO" until the confirmation timer's tick; the round marker beside the caption lights
-// up while the mouse moves over it, and goes dark over the panel's background.
+// The caption "COPIAR PARA A MEMÓRIA": a click copies the previewed emoticon and shows "COPIADO"
+// until the confirmation timer's tick; the round marker beside the caption lights up while the
+// mouse moves over it, and goes dark over the panel's background.
 class CopyCaption : public QObject {
     Q_OBJECT
 
@@ -29,11 +29,7 @@ public:
 
 public slots:
     void lblCopiarEmoticon_Click();
-    void lblCopiarEmoticon_MouseMove();
-    void imgGeneralBackground_MouseMove();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void lightMarker(bool lit);
 
 private:
     Controls m_controls;

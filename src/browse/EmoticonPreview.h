@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QFont>
+#include "PreviewGeometry.h"
+
 #include <QObject>
 #include <QString>
 
@@ -9,17 +10,18 @@ class PreviewArea;
 class QLabel;
 class QScrollBar;
 
-// The preview half of the browse panel. The selected emoticon's text is kept as the caption
-// of lblGeneralEmoticon (measured at the preview size, hidden under the preview box) and drawn
-// large into picEmoticon, as written ("Visão Original") or turned by 270 degrees ("270 graus")
-// so that a sideways face stands upright, in one of three sizes chosen with SizeScroll.
+// The preview half of the browse panel: the selected emoticon drawn large into the preview box,
+// as written ("Visão Original") or turned by 270 degrees ("270 graus") so that a sideways face
+// stands upright, in one of three sizes chosen with the size bar. The captions beside the box
+// show the view and the size; the emoticon is also what the copy caption copies.
 class EmoticonPreview : public QObject {
     Q_OBJECT
 
 public:
+    enum class View { AsWritten, Turned };
+
     struct Controls {
         PreviewArea* picEmoticon;
-        QLabel* lblGeneralEmoticon;
         QLabel* lblGeneralView;
         QLabel* lblGeneralSize;
         QScrollBar* SizeScroll;
@@ -29,19 +31,15 @@ public:
 
     EmoticonPreview(const Controls& controls, QObject* parent);
 
-    // The selected emoticon's text; empty when none is selected.
-    QString caption() const;
+    // The emoticon previewed; empty when none is selected.
+    const QString& emoticon() const { return m_emoticon; }
 
-    // Keeps text as the selected emoticon's and draws it.
     void showEmoticon(const QString& text);
-
-    // Forgets the selected emoticon: empty preview, empty caption.
+    // Forgets the emoticon: an empty preview, nothing to copy.
     void clear();
 
     // The state every start opens with: "Médio", "Visão Original", an empty preview.
     void startUp();
-
-    float ViewAngle() const { return m_viewAngle; }
 
 public slots:
     void imgGeneralRotate_Click();
@@ -49,14 +47,12 @@ public slots:
     void SizeScroll_Change();
 
 private:
-    void setCaption(const QString& text);
-    void dotext(PreviewArea* angpict, const QFont& angfont, const QString& angtext, float Angle);
+    void setEmoticon(const QString& text);
+    void drawPreview();
 
     Controls m_controls;
+    QString m_emoticon;
     // The window opens laid out at "270 graus"; start-up turns it to the text as written.
-    float m_viewAngle = 270;
-    int m_previewSize = 28;
-    // Face, size in points and style of the drawing; the drawing turns the size into the
-    // character cell.
-    QFont m_previewFont;
+    View m_view = View::Turned;
+    PreviewGeometry::Size m_size = PreviewGeometry::Size::Medium;
 };

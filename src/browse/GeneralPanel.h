@@ -2,6 +2,7 @@
 
 #include "EmoticonPreview.h"
 
+#include <QStringView>
 #include <QWidget>
 
 class CatalogueStore;
@@ -9,6 +10,7 @@ class CategorySelector;
 class ConfirmationTimer;
 class Desktop;
 class QComboBox;
+class QLabel;
 
 // The browse panel's box (picGeneralBackground): the emoticon list with its search box and
 // category selector on the left, the preview with its size and view controls and the copy
@@ -21,16 +23,16 @@ public:
     GeneralPanel(CatalogueStore& store, Desktop& desktop, ConfirmationTimer& confirmationTimer,
                  QWidget* parent);
 
-    CategorySelector* categories() const { return m_categories; }
-    EmoticonPreview* preview() const { return m_preview; }
+    // The state every start opens with: "Médio", "Visão Original", an empty preview, the
+    // whole catalogue listed.
+    void startUp();
+
+    // Chooses a category as the user does with the selector.
+    void chooseCategory(QStringView entryText);
 
 private:
-    QComboBox* buildCategorySelector();
-    EmoticonPreview::Controls buildPreview();
-    template <typename T> T* named(const char* objectName) const
-    {
-        return findChild<T*>(QString::fromLatin1(objectName));
-    }
+    QComboBox* buildCategorySelector(QLabel* heading);
+    EmoticonPreview::Controls buildPreview(QLabel* view, QLabel* size);
 
     CategorySelector* m_categories = nullptr;
     EmoticonPreview* m_preview = nullptr;

@@ -8,8 +8,8 @@
 struct Category {
     enum class Layout { CategoryFile, OwnList };
 
-    QStringView entryText;  // what the selector shows
-    QStringView fileName;   // the data file it reads
+    QStringView entryText; // what the selector shows
+    QStringView fileName;  // the data file it reads
     Layout layout;
 };
 
