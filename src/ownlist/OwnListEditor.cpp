@@ -1,13 +1,12 @@
 #include "OwnListEditor.h"
 
-#include "CataloguePicker.h"
 #include "CatalogueStore.h"
-#include "ClipboardCopy.h"
 #include "ConfirmationTimer.h"
 #include "DataFileNames.h"
 #include "Desktop.h"
 #include "EmoticonList.h"
 #include "EntryBoxes.h"
+#include "RecordList.h"
 #include "Windows1252.h"
 
 #include <QLabel>
@@ -45,46 +44,30 @@ QString unstorableMessage(const QString& character)
 } // namespace
 
 OwnListEditor::OwnListEditor(CatalogueStore& store, Desktop& desktop, ConfirmationTimer& timer,
-                             EntryBoxes& boxes, CataloguePicker& picker, const Controls& controls,
-                             QWidget* panel)
+                             EntryBoxes& boxes, RecordList& catalogue, RecordList& ownList,
+                             const Controls& controls, QWidget* panel)
     : QObject(panel)
     , m_store(store)
     , m_desktop(desktop)
     , m_timer(timer)
     , m_boxes(boxes)
-    , m_picker(picker)
+    , m_catalogue(catalogue)
+    , m_ownList(ownList)
     , m_controls(controls)
     , m_panel(panel)
     , m_file(store)
 {
     m_timer.addConfirmation(m_controls.legendIcon);
     m_timer.addConfirmation(m_controls.legend);
-    connect(m_controls.ownList, &EmoticonList::selectedRowChanged, this,
-            &OwnListEditor::lstOwnListCustom_Click);
-    connect(m_controls.ownList, &EmoticonList::copyRequested, this, [this] {
-        const int row = m_controls.ownList->selectedRow();
-        if (row < 0)
-            return;
-        const auto texts = m_store.ReadTexts(ownListSource(), row);
-        if (texts && !texts->representation.isEmpty())
-            placeOnClipboard(texts->representation);
-    });
 }
 
-void OwnListEditor::CustomListUpdate()
+void OwnListEditor::refreshOwnList()
 {
     QStringList names = m_store.ReadOwnListEntries();
     for (QString& name : names)
         name = TrimBlanks(name).toString();
-    m_controls.ownList->setEntries(names);
-}
-
-void OwnListEditor::lstOwnListCustom_Click()
-{
-    const int row = m_controls.ownList->selectedRow();
-    if (row < 0)
-        return;
-    m_boxes.show(m_store.ReadTexts(ownListSource(), row).value_or(EmoticonTexts()));
+    m_ownList.setEntries({Category::Layout::OwnList, m_store.pathOf(DataFileNames::OwnList)},
+                         names);
 }
 
 void OwnListEditor::imgOwnListAdd_Click()
@@ -98,11 +81,12 @@ void OwnListEditor::imgOwnListAdd_Click()
         if (const auto character = firstUnstorable(text, width))
             return refuse(unstorableMessage(*character));
     }
-    if (AddEmoticon())
-        m_picker.lstOwnListEmoticons_Click();
+    // The boxes show the catalogue's selected entry again, ready for another addition.
+    if (appendTypedEntry())
+        m_catalogue.rereadSelection();
 }
 
-bool OwnListEditor::AddEmoticon()
+bool OwnListEditor::appendTypedEntry()
 {
     const EmoticonTexts typed = m_boxes.texts();
     if (const auto failure =
@@ -112,26 +96,25 @@ bool OwnListEditor::AddEmoticon()
     }
     m_boxes.clear();
     showStatus(u"ADICIONADO");
-    CustomListUpdate();
+    refreshOwnList();
     return true;
 }
 
 void OwnListEditor::imgOwnListRemove_Click()
 {
     m_boxes.clear();
-    const int row = m_controls.ownList->selectedRow();
-    if (row < 0 || m_controls.ownList->entry(row).isEmpty())
+    const int row = m_ownList.list()->selectedRow();
+    if (row < 0 || m_ownList.list()->entry(row).isEmpty())
         return refuse(RemoveRefusal.toString());
-    RemoveEmoticon();
+    removeSelectedEntry();
 }
 
-void OwnListEditor::RemoveEmoticon()
+void OwnListEditor::removeSelectedEntry()
 {
-    EmoticonList* ownList = m_controls.ownList;
+    EmoticonList* ownList = m_ownList.list();
     const int removed = ownList->selectedRow();
     // What the boxes end with when no entry follows the removed one.
-    const EmoticonTexts removedTexts =
-        m_store.ReadTexts(ownListSource(), removed).value_or(EmoticonTexts());
+    const EmoticonTexts removedTexts = m_ownList.selectedTexts().value_or(EmoticonTexts());
     if (const auto failure = m_file.remove(removed))
         return report(*failure);
 
@@ -150,29 +133,24 @@ void OwnListEditor::RemoveEmoticon()
 void OwnListEditor::imgOwnListClear_Click()
 {
     m_boxes.clear();
-    if (m_controls.ownList->count() == 0)
+    if (m_ownList.list()->count() == 0)
         return refuse(EmptyListRefusal.toString());
-    m_controls.ownList->clear();
+    m_ownList.list()->clear();
     const QMessageBox::StandardButton answer = m_desktop.showMessage(
         m_panel, {ApplicationTitle.toString(), ClearQuestion.toString(), QMessageBox::Information,
                   QMessageBox::Yes | QMessageBox::No});
     if (answer == QMessageBox::Yes)
-        clearStep();
+        deleteOwnList();
     else
         m_boxes.clear();
-    CustomListUpdate();
+    refreshOwnList();
 }
 
-void OwnListEditor::clearStep()
+void OwnListEditor::deleteOwnList()
 {
     if (const auto failure = m_file.clear())
         return report(*failure);
     showStatus(u"LIMPADO");
-}
-
-ListSource OwnListEditor::ownListSource() const
-{
-    return {Category::Layout::OwnList, m_store.pathOf(DataFileNames::OwnList)};
 }
 
 void OwnListEditor::showStatus(QStringView word)

@@ -1,11 +1,14 @@
 #include "OwnListPanel.h"
 
-#include "CataloguePicker.h"
-#include "ClickableLabel.h"
+#include "ArtworkLabel.h"
+#include "CatalogueStore.h"
+#include "ClipboardCopy.h"
 #include "Controls.h"
+#include "DataFileNames.h"
 #include "EmoticonList.h"
 #include "EntryBoxes.h"
 #include "OwnListEditor.h"
+#include "RecordList.h"
 #include "ShapeWidget.h"
 #include "Twips.h"
 
@@ -24,18 +27,13 @@ const ShapeRow Fields[] = {
     {"Shape1", Twips::rect(1200, 135, 4575, 375), Grey, White},
 };
 
-const LabelRow Labels[] = {
+// Captions that never change.
+const LabelRow Captions[] = {
     {.objectName = "lblOwnListTitle",
      .text = u"CRIE SUA PRÓPRIA LISTA",
      .font = {u"Verdana", 9, true, true},
      .colour = Black,
      .place = Twips::rect(1200, 165, 4575, 315),
-     .alignment = Qt::AlignCenter},
-    {.objectName = "lblOwnListInfo",
-     .text = u"Selecione na lista um emoticon ou digite na campos o seu próprio!",
-     .font = {u"Verdana", 8.25},
-     .colour = Black,
-     .place = Twips::rect(240, 600, 6495, 285),
      .alignment = Qt::AlignCenter},
     {.objectName = "lblOwnListEmoticons",
      .text = u"TODOS OS EMOTICONS",
@@ -59,51 +57,89 @@ const LabelRow Labels[] = {
      Twips::rect(2955, 2535, 960, 180), Qt::AlignCenter},
     {"lblOwnListClear", u"limpar", Fonts::SmallFontsBold, Black, Twips::rect(2955, 3375, 960, 180),
      Qt::AlignCenter},
-    {"lblOwnListSearch", u"Procura:", Fonts::ArialBold, Black, Twips::rect(240, 3720, 690, 240),
-     Qt::AlignRight | Qt::AlignVCenter},
-    {"lblOwnListEmoticonName", u"Nome do Emoticon:", Fonts::ArialBold, Black,
-     Twips::rect(240, 4080, 2655, 240), Qt::AlignCenter},
+};
+
+// The line under the title, on two lines where it does not fit one.
+const LabelRow Instruction = {
+    .objectName = "lblOwnListInfo",
+    .text = u"Selecione na lista um emoticon ou digite na campos o seu próprio!",
+    .font = {u"Verdana", 8.25},
+    .colour = Black,
+    .place = Twips::rect(240, 600, 6495, 285),
+    .alignment = Qt::AlignCenter};
+
+// A text box, and the heading that names it to the keyboard and to screen readers.
+struct TextBoxWithHeading {
+    TextBoxRow box;
+    LabelRow heading;
+};
+
+const TextBoxWithHeading Search = {{"txtOwnListSearch", Twips::rect(960, 3720, 1935, 240)},
+                                   {"lblOwnListSearch", u"Procura:", Fonts::ArialBold, Black,
+                                    Twips::rect(240, 3720, 690, 240),
+                                    Qt::AlignRight | Qt::AlignVCenter}};
+const TextBoxWithHeading Name = {{"txtOwnListEmoticonName", Twips::rect(240, 4320, 2655, 285)},
+                                 {"lblOwnListEmoticonName", u"Nome do Emoticon:", Fonts::ArialBold,
+                                  Black, Twips::rect(240, 4080, 2655, 240), Qt::AlignCenter}};
+const TextBoxWithHeading Representation = {
+    {"txtOwnListRepresentation", Twips::rect(3960, 3960, 2655, 630), {u"Arial", 20.25}},
     {"lblOwnListRepresentation", u"Representação:", Fonts::ArialBold, Black,
-     Twips::rect(3960, 3720, 2655, 240), Qt::AlignCenter},
-    {.objectName = "lblOwnListLegend",
-     .text = u"Legenda",
-     .font = Fonts::ArialBold,
-     .colour = Black,
-     .place = Twips::rect(2895, 4230, 1065, 240),
-     .alignment = Qt::AlignCenter,
-     .description = u"Resultado da última alteração"},
+     Twips::rect(3960, 3720, 2655, 240), Qt::AlignCenter}};
+
+const LabelRow Legend = {.objectName = "lblOwnListLegend",
+                         .text = u"Legenda",
+                         .font = Fonts::ArialBold,
+                         .colour = Black,
+                         .place = Twips::rect(2895, 4230, 1065, 240),
+                         .alignment = Qt::AlignCenter,
+                         .description = u"Resultado da última alteração"};
+const PictureRow LegendIcon = {"imgOwnListLegend", u"copied", Twips::rect(3195, 3735, 480, 480)};
+
+const PictureRow Exclamation = {"imgOwnListExclamation", u"exclamation",
+                                Twips::rect(240, 120, 480, 480)};
+
+// The pictures that change the own list, and what each does.
+struct ActionPicture {
+    PictureRow picture;
+    void (OwnListEditor::*action)();
 };
 
-const PictureRow Pictures[] = {
-    {"imgOwnListExclamation", u"exclamation", Twips::rect(240, 120, 480, 480)},
-    {.objectName = "imgOwnListAdd",
-     .artwork = u"ownlist-add",
-     .place = Twips::rect(3195, 1200, 480, 480),
-     .accessibleName = u"Adicionar",
-     .clickable = true},
-    {.objectName = "imgOwnListRemove",
-     .artwork = u"ownlist-remove",
-     .place = Twips::rect(3195, 2040, 480, 480),
-     .accessibleName = u"Remover",
-     .clickable = true},
-    {.objectName = "imgOwnListClear",
-     .artwork = u"ownlist-clear",
-     .place = Twips::rect(3195, 2880, 480, 480),
-     .accessibleName = u"Limpar",
-     .clickable = true},
-    {"imgOwnListLegend", u"copied", Twips::rect(3195, 3735, 480, 480)},
+const ActionPicture ActionPictures[] = {
+    {{.objectName = "imgOwnListAdd",
+      .artwork = u"ownlist-add",
+      .place = Twips::rect(3195, 1200, 480, 480),
+      .accessibleName = u"Adicionar",
+      .clickable = true},
+     &OwnListEditor::imgOwnListAdd_Click},
+    {{.objectName = "imgOwnListRemove",
+      .artwork = u"ownlist-remove",
+      .place = Twips::rect(3195, 2040, 480, 480),
+      .accessibleName = u"Remover",
+      .clickable = true},
+     &OwnListEditor::imgOwnListRemove_Click},
+    {{.objectName = "imgOwnListClear",
+      .artwork = u"ownlist-clear",
+      .place = Twips::rect(3195, 2880, 480, 480),
+      .accessibleName = u"Limpar",
+      .clickable = true},
+     &OwnListEditor::imgOwnListClear_Click},
 };
 
-// The pictures that act on a click, and what they do.
-const std::pair<const char*, void (OwnListEditor::*)()> PictureActions[] = {
-    {"imgOwnListAdd", &OwnListEditor::imgOwnListAdd_Click},
-    {"imgOwnListRemove", &OwnListEditor::imgOwnListRemove_Click},
-    {"imgOwnListClear", &OwnListEditor::imgOwnListClear_Click},
-};
-
-void setBuddy(QWidget* panel, const char* labelName, QWidget* buddy)
+QLineEdit* makeTextBox(QWidget* panel, const TextBoxWithHeading& row)
 {
-    panel->findChild<QLabel*>(QString::fromLatin1(labelName))->setBuddy(buddy);
+    QLineEdit* box = Controls::makeTextBox(panel, row.box);
+    Controls::makeLabel(panel, row.heading)->setBuddy(box);
+    return box;
+}
+
+// The selected entry's representation, on Ctrl+C in its list.
+void copyRepresentationOnCopyKeys(const RecordList& list)
+{
+    QObject::connect(list.list(), &EmoticonList::copyRequested, list.list(), [&list] {
+        const auto texts = list.selectedTexts();
+        if (texts && !texts->representation.isEmpty())
+            placeOnClipboard(texts->representation);
+    });
 }
 
 } // namespace
@@ -111,66 +147,55 @@ void setBuddy(QWidget* panel, const char* labelName, QWidget* buddy)
 OwnListPanel::OwnListPanel(CatalogueStore& store, Desktop& desktop,
                            ConfirmationTimer& confirmationTimer, QWidget* parent)
     : QWidget(parent)
+    , m_store(store)
 {
     setObjectName(QStringLiteral("picConfigBackground"));
     Controls::setBackground(this, QColor(224, 224, 224));
 
-    Controls::makeAll(this, {Fields, Labels, Pictures});
-    findChild<QLabel*>(QStringLiteral("lblOwnListInfo"))->setWordWrap(true);
+    // Back to front: the fields, the captions, then the pictures.
+    Controls::makeAll(this, {.shapes = Fields, .labels = Captions});
+    Controls::makeLabel(this, Instruction)->setWordWrap(true);
+    QLabel* legend = Controls::makeLabel(this, Legend);
+    Controls::makePicture(this, Exclamation);
+    QLabel* legendIcon = Controls::makePicture(this, LegendIcon);
 
-    buildLists();
-    buildEntryBoxes();
-
-    m_boxes = new EntryBoxes(m_name, m_representation, this);
-    m_picker = new CataloguePicker(store, m_catalogue, m_search, *m_boxes, this);
-    m_editor = new OwnListEditor(store, desktop, confirmationTimer, *m_boxes, *m_picker,
-                                 {m_ownList, findChild<QLabel*>(QStringLiteral("imgOwnListLegend")),
-                                  findChild<QLabel*>(QStringLiteral("lblOwnListLegend"))},
-                                 this);
-    connectPictures();
-
-    // The keyboard walks the panel in the order a user composes an entry.
-    setTabOrder(m_search, m_ownList);
-    setTabOrder(m_ownList, m_name);
-    setTabOrder(m_name, m_representation);
-    setTabOrder(m_representation, m_catalogue);
-}
-
-void OwnListPanel::buildLists()
-{
-    m_catalogue = Controls::makeList(this, {"lstOwnListEmoticons", u"Todos os emoticons",
-                                            Twips::rect(240, 1200, 2655, 2370), Black, White});
-    m_ownList =
+    // Created in the order the keyboard walks them, as a user composes an entry.
+    QLineEdit* search = makeTextBox(this, Search);
+    auto* ownList =
         Controls::makeList(this, {"lstOwnListCustom", u"Lista própria",
                                   Twips::rect(3960, 1200, 2655, 2370), White, QColor(0, 64, 64)});
-}
+    QLineEdit* name = makeTextBox(this, Name);
+    QLineEdit* representation = makeTextBox(this, Representation);
+    auto* catalogue = Controls::makeList(this, {"lstOwnListEmoticons", u"Todos os emoticons",
+                                                Twips::rect(240, 1200, 2655, 2370), Black, White});
 
-void OwnListPanel::buildEntryBoxes()
-{
-    m_search = Controls::makeTextBox(this, {"txtOwnListSearch", Twips::rect(960, 3720, 1935, 240)});
-    m_name =
-        Controls::makeTextBox(this, {"txtOwnListEmoticonName", Twips::rect(240, 4320, 2655, 285)});
-    m_representation = Controls::makeTextBox(
-        this, {"txtOwnListRepresentation", Twips::rect(3960, 3960, 2655, 630), {u"Arial", 20.25}});
-    setBuddy(this, "lblOwnListSearch", m_search);
-    setBuddy(this, "lblOwnListEmoticonName", m_name);
-    setBuddy(this, "lblOwnListRepresentation", m_representation);
-}
+    m_boxes = new EntryBoxes(name, representation, this);
+    m_catalogue = new RecordList(store, catalogue, search, this);
+    m_ownList = new RecordList(store, ownList, nullptr, this);
+    // Choosing an entry of either list shows it in the boxes; a search that finds nothing
+    // empties them.
+    for (const RecordList* list : {m_catalogue, m_ownList}) {
+        connect(list, &RecordList::entryChosen, m_boxes, &EntryBoxes::show);
+        copyRepresentationOnCopyKeys(*list);
+    }
+    connect(m_catalogue, &RecordList::nothingFound, m_boxes, &EntryBoxes::clear);
 
-void OwnListPanel::connectPictures()
-{
-    for (const auto& [pictureName, action] : PictureActions)
-        connect(findChild<ClickableLabel*>(QString::fromLatin1(pictureName)),
-                &ClickableLabel::clicked, m_editor, action);
+    m_editor = new OwnListEditor(store, desktop, confirmationTimer, *m_boxes, *m_catalogue,
+                                 *m_ownList, {legendIcon, legend}, this);
+    for (const ActionPicture& row : ActionPictures)
+        connect(Controls::makePicture(this, row.picture), &ClickableLabel::clicked, m_editor,
+                row.action);
 }
 
 void OwnListPanel::prepare()
 {
     m_boxes->clear();
-    m_picker->fill();
+    const QString wholeCatalogue = m_store.pathOf(DataFileNames::WholeCatalogue);
+    m_catalogue->setEntries({Category::Layout::CategoryFile, wholeCatalogue},
+                            m_store.ReadCategoryEntries(wholeCatalogue));
 }
 
-void OwnListPanel::CustomListUpdate()
+void OwnListPanel::refreshOwnList()
 {
-    m_editor->CustomListUpdate();
+    m_editor->refreshOwnList();
 }

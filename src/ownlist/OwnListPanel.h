@@ -3,18 +3,17 @@
 #include <QWidget>
 
 class CatalogueStore;
-class CataloguePicker;
 class ConfirmationTimer;
 class Desktop;
-class EmoticonList;
 class EntryBoxes;
 class OwnListEditor;
-class QLineEdit;
+class RecordList;
 
-// The own-list editor's box (picConfigBackground): the whole catalogue on the left, the
-// user's own list on the right, the add, remove and clear pictures between them, and the
-// two boxes in which an entry is composed. CataloguePicker acts for the catalogue side,
-// OwnListEditor for the own list and the pictures; both show entries in the EntryBoxes.
+// The own-list editor's box (picConfigBackground): the whole catalogue on the left with its
+// search box, the user's own list on the right, the add, remove and clear pictures between them,
+// and the two boxes in which an entry is composed. Choosing an entry in either list shows it in
+// the boxes; OwnListEditor makes the changes. Ctrl+C in either list copies the selected entry's
+// representation.
 class OwnListPanel : public QWidget {
     Q_OBJECT
 
@@ -23,24 +22,17 @@ public:
                  QWidget* parent);
 
     // Readies the panel for a fresh visit: empty entry boxes and the catalogue list read
-    // again from the whole-catalogue file.
+    // again from the whole-catalogue file. The search box keeps its text and is not run again.
     void prepare();
 
-    // Rebuilds the own list from its file, one entry per record, names without their
+    // Reads the own list again from its file, one entry per record, names without their
     // surrounding blanks; no entry is selected afterwards.
-    void CustomListUpdate();
+    void refreshOwnList();
 
 private:
-    void buildLists();
-    void buildEntryBoxes();
-    void connectPictures();
-
-    EmoticonList* m_catalogue = nullptr;
-    EmoticonList* m_ownList = nullptr;
-    QLineEdit* m_search = nullptr;
-    QLineEdit* m_name = nullptr;
-    QLineEdit* m_representation = nullptr;
+    CatalogueStore& m_store;
     EntryBoxes* m_boxes = nullptr;
-    CataloguePicker* m_picker = nullptr;
+    RecordList* m_catalogue = nullptr;
+    RecordList* m_ownList = nullptr;
     OwnListEditor* m_editor = nullptr;
 };
