@@ -1,6 +1,7 @@
 #include "MessengerPanel.h"
 
 #include "Artwork.h"
+#include "ArtworkLabel.h"
 #include "ConfirmationTimer.h"
 #include "Controls.h"
 #include "MessengerLayout.h"
@@ -38,6 +39,7 @@ QAbstractButton* makeButton(QWidget* panel, const MessengerLayout& layout, const
 MessengerPanel::MessengerPanel(const MessengerLayout& layout, ConfirmationTimer& confirmationTimer,
                                QWidget* parent)
     : QWidget(parent)
+    , m_confirmationTimer(confirmationTimer)
 {
     setObjectName(QString::fromLatin1(layout.boxName));
     Controls::setBackground(this, layout.boxColour);
@@ -58,8 +60,13 @@ MessengerPanel::MessengerPanel(const MessengerLayout& layout, ConfirmationTimer&
     m_copiedCaption =
         Controls::makeLabel(this, {layout.copiedCaptionName, u"COPIADO", Fonts::ArialBold,
                                    CopiedColour, layout.copiedCaptionPlace});
-    confirmationTimer.addConfirmation(m_copiedIcon);
-    confirmationTimer.addConfirmation(m_copiedCaption);
+    m_confirmationTimer.addConfirmation(m_copiedIcon);
+    m_confirmationTimer.addConfirmation(m_copiedCaption);
+}
+
+void MessengerPanel::showCopied()
+{
+    m_confirmationTimer.confirm({m_copiedIcon, m_copiedCaption});
 }
 
 void MessengerPanel::buildLabels(const MessengerLayout& layout)

@@ -8,7 +8,7 @@ struct MessengerLayout;
 // A messenger's box (picAOLBackground, picMSNBackground, picYahooBackground): a grid of
 // picture buttons, one per emoticon code of the messenger, with the panel's title, its
 // instruction line and its "COPIADO" confirmation. The panel copies nothing itself: a click
-// reports the button's code, and whoever copies shows the confirmation.
+// reports the button's code, and whoever copies it asks the panel to confirm.
 class MessengerPanel : public QWidget {
     Q_OBJECT
 
@@ -16,10 +16,8 @@ public:
     MessengerPanel(const MessengerLayout& layout, ConfirmationTimer& confirmationTimer,
                    QWidget* parent);
 
-    // The confirmation: icon, then caption. Hidden until a copy shows it; the confirmation
-    // timer hides it again.
-    QWidget* copiedIcon() const { return m_copiedIcon; }
-    QWidget* copiedCaption() const { return m_copiedCaption; }
+    // Shows "COPIADO", icon then caption, until the confirmation timer's tick.
+    void showCopied();
 
 signals:
     void codeClicked(const QString& code);
@@ -27,6 +25,7 @@ signals:
 private:
     void buildLabels(const MessengerLayout& layout);
 
+    ConfirmationTimer& m_confirmationTimer;
     QWidget* m_copiedIcon = nullptr;
     QWidget* m_copiedCaption = nullptr;
 };
