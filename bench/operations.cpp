@@ -82,7 +82,7 @@ int main(int argc, char* argv[])
     reportMedian("selection (record read, preview drawn)", Runs, 5,
                  [&](int run) { list->selectRow(run % 2 ? 99'998 : 12'345); });
 
-    window.Toolbar1_ButtonClick(2); // the own-list editor, prepared
+    window.toolbarButtonClicked(Command::ShowOwnListPanel); // the own-list editor, prepared
     auto* name = control<QLineEdit>(window, "txtOwnListEmoticonName");
     auto* representation = control<QLineEdit>(window, "txtOwnListRepresentation");
     auto* ownList = control<EmoticonList>(window, "lstOwnListCustom");
@@ -96,6 +96,6 @@ int main(int argc, char* argv[])
         emit control<ClickableLabel>(window, "imgOwnListRemove")->clicked();
     });
     reportMedian("own list: rebuild, 10,000 records", Runs, 30,
-                 [&](int) { window.Toolbar1_ButtonClick(1); });
+                 [&](int) { window.toolbarButtonClicked(Command::ShowBrowsePanel); });
     return ownList->count() == OwnListRecords ? 0 : 1;
 }

@@ -12,6 +12,8 @@ namespace {
 
 constexpr quint16 TextTag = 8;
 constexpr qsizetype HeaderSize = 4;
+constexpr QStringView On = u"YYY";
+constexpr QStringView Off = u"NNN";
 
 } // namespace
 
@@ -30,7 +32,7 @@ bool SettingsFile::readAlwaysOnTop()
     return holdsOn(bytes);
 }
 
-std::optional<FileFailure> SettingsFile::writeAlwaysOnTop(QStringView setting)
+std::optional<FileFailure> SettingsFile::writeAlwaysOnTop(bool on)
 {
     m_store.channel().close();
     const QString path = m_store.pathOf(DataFileNames::Settings);
@@ -38,7 +40,7 @@ std::optional<FileFailure> SettingsFile::writeAlwaysOnTop(QStringView setting)
     errno = 0;
     if (!file.open(QIODevice::ReadWrite))
         return FileFailure{FileFailure::Action::Write, path, openFailure(path)};
-    const QByteArray bytes = bytesOf(setting);
+    const QByteArray bytes = bytesOf(on);
     errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush())
         return FileFailure{FileFailure::Action::Write, path, lastSystemError()};
@@ -56,9 +58,9 @@ bool SettingsFile::holdsOn(QByteArrayView bytes)
            0;
 }
 
-QByteArray SettingsFile::bytesOf(QStringView setting)
+QByteArray SettingsFile::bytesOf(bool on)
 {
-    const QByteArray text = Windows1252::encode(setting);
+    const QByteArray text = Windows1252::encode(on ? On : Off);
     QByteArray bytes(HeaderSize, Qt::Uninitialized);
     qToLittleEndian<quint16>(TextTag, bytes.data());
     qToLittleEndian<quint16>(quint16(text.size()), bytes.data() + 2);

@@ -1,13 +1,14 @@
 #include "AboutBox.h"
 
 #include "Artwork.h"
+#include "ArtworkLabel.h"
 #include "ClickableLabel.h"
 #include "Controls.h"
+#include "HoverLight.h"
+#include "LinkOpener.h"
 #include "MakerAddresses.h"
-#include "OpenProgram.h"
 #include "Twips.h"
 
-#include <QEvent>
 #include <QLabel>
 
 namespace {
@@ -37,14 +38,14 @@ const LabelRow Labels[] = {
      Twips::rect(1080, 2160, 0, LineHeight)},
     {"lblAboutCopyright", u"Copyright © 2001-2026 Quillane", Fonts::Arial, White,
      Twips::rect(960, 2640, 3015, LineHeight), Qt::AlignCenter},
-    {.objectName = "lblAboutClose",
-     .text = u"FECHAR",
-     .font = {u"Verdana", 8.25, true},
-     .colour = Silver,
-     .place = Twips::rect(4200, 2880, 735, LineHeight),
-     .alignment = Qt::AlignCenter,
-     .clickable = true},
 };
+
+const LabelRow Close = {.objectName = "lblAboutClose",
+                        .text = u"FECHAR",
+                        .font = {u"Verdana", 8.25, true},
+                        .colour = Silver,
+                        .place = Twips::rect(4200, 2880, 735, LineHeight),
+                        .alignment = Qt::AlignCenter};
 
 // The maker's web site and support address, each opened by a click on its label.
 struct LinkRow {
@@ -53,19 +54,21 @@ struct LinkRow {
 };
 
 const LinkRow Links[] = {
-    {{.objectName = "lblAboutInternet",
-      .text = MakerAddresses::Site,
-      .font = Fonts::ArialItalic,
-      .colour = QColor(255, 255, 192),
-      .place = Twips::rect(1800, 1920, 2175, LineHeight),
-      .clickable = true},
+    {{
+         .objectName = "lblAboutInternet",
+         .text = MakerAddresses::Site,
+         .font = Fonts::ArialItalic,
+         .colour = QColor(255, 255, 192),
+         .place = Twips::rect(1800, 1920, 2175, LineHeight),
+     },
      MakerAddresses::Site},
-    {{.objectName = "lblAboutEMAIL",
-      .text = MakerAddresses::SupportMail,
-      .font = Fonts::ArialItalic,
-      .colour = QColor(192, 255, 192),
-      .place = Twips::rect(1680, 2160, 2295, LineHeight),
-      .clickable = true},
+    {{
+         .objectName = "lblAboutEMAIL",
+         .text = MakerAddresses::SupportMail,
+         .font = Fonts::ArialItalic,
+         .colour = QColor(192, 255, 192),
+         .place = Twips::rect(1680, 2160, 2295, LineHeight),
+     },
      MakerAddresses::SupportMailLink},
 };
 
@@ -80,10 +83,10 @@ const ShapeRow Lines[] = {
 
 } // namespace
 
-AboutBox::AboutBox(clsOpenProgram& openProgram, QWidget* owner)
+AboutBox::AboutBox(LinkOpener& linkOpener, QWidget* owner)
     : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
-    , m_openProgram(openProgram)
+    , m_linkOpener(linkOpener)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -91,35 +94,33 @@ AboutBox::AboutBox(clsOpenProgram& openProgram, QWidget* owner)
     setWindowIcon(QIcon(Artwork::pixmap(u"program-icon", QSize(32, 32))));
     setFixedSize(Twips::size(5385, 3465));
     Controls::setBackground(this, QColor(64, 64, 64));
-    setMouseTracking(true);
 
     auto* box = new QWidget(this);
     box->setObjectName(QStringLiteral("picAboutFundo"));
     box->setGeometry(Twips::rect(120, 120, 5175, 3255));
-    m_background = Controls::makePicture(
+    QLabel* background = Controls::makePicture(
         box, {"imgAboutFundo", u"background-general", QRect(QPoint(0, 0), box->size())});
-    m_background->setMouseTracking(true);
-    m_background->installEventFilter(this);
     Controls::makeAll(box, {.shapes = Lines, .pictures = Pictures});
-
     for (const LabelRow& row : Labels) {
         QLabel* label = Controls::makeLabel(box, row);
         if (row.place.width() == 0)
             label->adjustSize();
     }
-    m_close = box->findChild<QLabel*>(QStringLiteral("lblAboutClose"));
-    m_close->setMouseTracking(true);
-    m_close->installEventFilter(this);
-    connect(static_cast<ClickableLabel*>(m_close), &ClickableLabel::clicked, this,
-            &AboutBox::lblAboutClose_Click);
+
+    // "FECHAR" lights up under the mouse and goes out over the background or the margin.
+    ClickableLabel* close = Controls::makeClickableLabel(box, Close);
+    m_close = close;
+    connect(close, &ClickableLabel::clicked, this, &AboutBox::lblAboutClose_Click);
+    connect(new HoverLight(close, {background, this}, this), &HoverLight::changed, this,
+            &AboutBox::lightCloseCaption);
 
     // Only the links wear the program's link cursor.
     const QCursor linkCursor(Artwork::pixmap(u"link-cursor", QSize(32, 32)), 4, 0);
     for (const LinkRow& link : Links) {
-        QLabel* label = Controls::makeLabel(box, link.label);
+        ClickableLabel* label = Controls::makeClickableLabel(box, link.label);
         label->setCursor(linkCursor);
-        connect(static_cast<ClickableLabel*>(label), &ClickableLabel::clicked, this,
-                [this, address = link.address] { m_openProgram.ShellExecute(address.toString()); });
+        connect(label, &ClickableLabel::clicked, this,
+                [this, address = link.address] { m_linkOpener.open(address.toString()); });
     }
 
     Form_Load();
@@ -138,33 +139,7 @@ void AboutBox::lblAboutClose_Click()
     close();
 }
 
-void AboutBox::lblAboutClose_MouseMove()
+void AboutBox::lightCloseCaption(bool lit)
 {
-    Controls::setColours(m_close, Yellow, std::nullopt);
-}
-
-void AboutBox::Form_MouseMove()
-{
-    Controls::setColours(m_close, Silver, std::nullopt);
-}
-
-void AboutBox::imgAboutFundo_MouseMove()
-{
-    Controls::setColours(m_close, Silver, std::nullopt);
-}
-
-bool AboutBox::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::MouseMove) {
-        if (watched == m_close)
-            lblAboutClose_MouseMove();
-        else
-            imgAboutFundo_MouseMove();
-    }
-    return false;
-}
-
-void AboutBox::mouseMoveEvent(QMouseEvent*)
-{
-    Form_MouseMove();
+    Controls::setColours(m_close, lit ? Yellow : Silver, std::nullopt);
 }

@@ -3,7 +3,7 @@
 #include <QWidget>
 
 class QLabel;
-class clsOpenProgram;
+class LinkOpener;
 
 // frmAbout: a small tool window, owned by the main window and never modal, that names the
 // program and its version and offers the maker's web site and support address as links.
@@ -12,23 +12,16 @@ class AboutBox : public QWidget {
     Q_OBJECT
 
 public:
-    AboutBox(clsOpenProgram& openProgram, QWidget* owner);
+    AboutBox(LinkOpener& linkOpener, QWidget* owner);
 
 public slots:
     void lblAboutClose_Click();
-    void lblAboutClose_MouseMove();
-    void Form_MouseMove();
-    void imgAboutFundo_MouseMove();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
+    void lightCloseCaption(bool lit);
 
 private:
     // Shows the box centred on its owner, in front.
     void Form_Load();
 
-    clsOpenProgram& m_openProgram;
-    QWidget* m_background = nullptr;
+    LinkOpener& m_linkOpener;
     QLabel* m_close = nullptr;
 };

@@ -1,16 +1,16 @@
-#include "OpenProgram.h"
+#include "LinkOpener.h"
 
 #include "Desktop.h"
 
 #include <QDir>
 #include <QUrl>
 
-clsOpenProgram::clsOpenProgram(Desktop& desktop)
+LinkOpener::LinkOpener(Desktop& desktop)
     : m_desktop(desktop)
 {
 }
 
-bool clsOpenProgram::ShellExecute(const QString& address)
+bool LinkOpener::open(const QString& address)
 {
     const QUrl link = QDir::isAbsolutePath(address) ? QUrl::fromLocalFile(address)
                                                     : QUrl(address, QUrl::StrictMode);

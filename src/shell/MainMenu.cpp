@@ -6,6 +6,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <optional>
 #include <span>
 
 namespace {
@@ -13,40 +14,43 @@ namespace {
 struct MenuEntry {
     int level; // 1: a menu of the bar; deeper entries belong to the last entry one level up
     const char* objectName;
-    QStringView caption; // "-" makes a separator
+    QStringView caption;                           // "-" makes a separator
+    std::optional<Command> command = std::nullopt; // none for a menu and a separator
     QKeyCombination shortcut = {};
 };
 
 // Captions carry no access-key marker, so no letter is underlined.
 const MenuEntry Entries[] = {
     {1, "mnuFile", u"Arquivo"},
-    {2, "mnuGeneral", u"Emoticons", Qt::CTRL | Qt::Key_G},
+    {2, "mnuGeneral", u"Emoticons", Command::ShowBrowsePanel, Qt::CTRL | Qt::Key_G},
     {2, "mnuMessengers", u"Messengers"},
-    {3, "mnuAOL", u"AOL Instant Messenger", Qt::CTRL | Qt::Key_A},
-    {3, "mnuMSN", u"MSN Messenger Service", Qt::CTRL | Qt::Key_M},
-    {3, "mnuYahoo", u"Yahoo! Messenger", Qt::CTRL | Qt::Key_Y},
+    {3, "mnuAOL", u"AOL Instant Messenger", Command::ShowAOLPanel, Qt::CTRL | Qt::Key_A},
+    {3, "mnuMSN", u"MSN Messenger Service", Command::ShowMSNPanel, Qt::CTRL | Qt::Key_M},
+    {3, "mnuYahoo", u"Yahoo! Messenger", Command::ShowYahooPanel, Qt::CTRL | Qt::Key_Y},
     {2, "mnuSeta5", u"-"},
-    {2, "mnuExit", u"Sair"},
+    {2, "mnuExit", u"Sair", Command::Exit},
     {1, "mnuOptions", u"Opções"},
-    {2, "mnuConfig", u"Configurar Sua Própria Lista", Qt::CTRL | Qt::Key_O},
+    {2, "mnuConfig", u"Configurar Sua Própria Lista", Command::ShowOwnListPanel,
+     Qt::CTRL | Qt::Key_O},
     {2, "mnuSeta4", u"-"},
-    {2, "mnuAlwaysOnTop", u"Sempre Visível"},
+    {2, "mnuAlwaysOnTop", u"Sempre Visível", Command::ToggleAlwaysOnTop},
     {1, "mnuHelp", u"Ajuda"},
-    {2, "mnuContents", u"Conteúdo", Qt::CTRL | Qt::Key_F1},
-    {2, "mnuFAQ", u"Perguntas Mais Freqüentes"},
+    {2, "mnuContents", u"Conteúdo", Command::OpenHelp, Qt::CTRL | Qt::Key_F1},
+    {2, "mnuFAQ", u"Perguntas Mais Freqüentes", Command::OpenFaq},
     {2, "mnuSeta3", u"-"},
-    {2, "mnuNews", u"Notícias"},
-    {2, "mnuSuggestions", u"Sugestões"},
-    {2, "mnuSupport", u"Suporte"},
+    {2, "mnuNews", u"Notícias", Command::OpenNews},
+    {2, "mnuSuggestions", u"Sugestões", Command::OpenSuggestions},
+    {2, "mnuSupport", u"Suporte", Command::OpenSupport},
     {2, "mnuSeta2", u"-"},
-    {2, "mnuQuillaneHomePage", u"Quillane Home Page"},
+    {2, "mnuQuillaneHomePage", u"Quillane Home Page", Command::OpenMakerSite},
     {2, "mnuSeta1", u"-"},
-    {2, "mnuAbout", u"Sobre Quillane Emoticon..."},
+    {2, "mnuAbout", u"Sobre Quillane Emoticon...", Command::ShowAbout},
 };
 
 } // namespace
 
 MainMenu::MainMenu(QMenuBar* bar)
+    : QObject(bar)
 {
     // The bar wears the face of the tool strip beneath it.
     Controls::setBackground(bar, Colours::Face);
@@ -73,6 +77,19 @@ MainMenu::MainMenu(QMenuBar* bar)
             action->setShortcut(QKeySequence(entry.shortcut));
         }
         action->setObjectName(name);
-        m_entries.insert(name, action);
+        if (const std::optional<Command> command = entry.command) {
+            m_entries[*command] = action;
+            connect(action, &QAction::triggered, this, [this, command] { emit chosen(*command); });
+        }
     }
+}
+
+QList<QAction*> MainMenu::entriesWithShortcuts() const
+{
+    QList<QAction*> withShortcuts;
+    for (const auto& [command, action] : m_entries) {
+        if (!action->shortcut().isEmpty())
+            withShortcuts.append(action);
+    }
+    return withShortcuts;
 }

@@ -1,19 +1,29 @@
 #pragma once
 
-#include <QHash>
-#include <QString>
+#include "Command.h"
+
+#include <QList>
+#include <QObject>
+#include <map>
 
 class QAction;
 class QMenuBar;
 
-// The menu tree of the main window, built from its table. Entries are found by name.
-class MainMenu {
+// The menu tree of the main window, built from its table, each entry with the command it gives.
+class MainMenu : public QObject {
+    Q_OBJECT
+
 public:
     explicit MainMenu(QMenuBar* bar);
 
-    QAction* entry(const QString& objectName) const { return m_entries.value(objectName); }
-    QList<QAction*> entries() const { return m_entries.values(); }
+    QAction* entry(Command command) const { return m_entries.at(command); }
+    // The entries with a shortcut, which the window carries so that they act while the menus
+    // are closed too.
+    QList<QAction*> entriesWithShortcuts() const;
+
+signals:
+    void chosen(Command command);
 
 private:
-    QHash<QString, QAction*> m_entries;
+    std::map<Command, QAction*> m_entries;
 };

@@ -2,17 +2,17 @@
 
 #include "AboutBox.h"
 #include "Artwork.h"
-#include "CategorySelector.h"
 #include "ClipboardCopy.h"
 #include "ConfirmationTimer.h"
 #include "Controls.h"
 #include "Desktop.h"
 #include "GeneralPanel.h"
+#include "LinkOpener.h"
+#include "MainMenu.h"
 #include "MakerAddresses.h"
 #include "MenuShortcutsFirst.h"
 #include "MessengerLayouts.h"
 #include "MessengerPanel.h"
-#include "OpenProgram.h"
 #include "OwnListPanel.h"
 #include "SettingsFile.h"
 #include "ToolStrip.h"
@@ -27,39 +27,33 @@
 #include <QMenuBar>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
+#include <optional>
 
 namespace {
 
 using Panel = MainWindow::Panel;
 
-struct FrameRow {
+struct PanelRow {
     Panel panel;
     const char* frameName;
+    Command shownBy;
     const MessengerLayout* messenger = nullptr;
 };
 
-const FrameRow Frames[] = {
-    {Panel::General, "fraGeneral"},
-    {Panel::Config, "fraConfig"},
-    {Panel::AOL, "fraAOL", &MessengerLayouts::AOL},
-    {Panel::MSN, "fraMSN", &MessengerLayouts::MSN},
-    {Panel::Yahoo, "fraYahoo", &MessengerLayouts::Yahoo},
+const PanelRow Panels[] = {
+    {Panel::Browse, "fraGeneral", Command::ShowBrowsePanel},
+    {Panel::OwnList, "fraConfig", Command::ShowOwnListPanel},
+    {Panel::AOL, "fraAOL", Command::ShowAOLPanel, &MessengerLayouts::AOL},
+    {Panel::MSN, "fraMSN", Command::ShowMSNPanel, &MessengerLayouts::MSN},
+    {Panel::Yahoo, "fraYahoo", Command::ShowYahooPanel, &MessengerLayouts::Yahoo},
 };
 
-// Menu entries that show a panel.
-const std::pair<const char*, Panel> PanelEntries[] = {
-    {"mnuGeneral", Panel::General}, {"mnuAOL", Panel::AOL},       {"mnuMSN", Panel::MSN},
-    {"mnuYahoo", Panel::Yahoo},     {"mnuConfig", Panel::Config},
-};
-
-// Menu entries that open a page of the maker's site.
-const std::pair<const char*, QStringView> SiteEntries[] = {
-    {"mnuQuillaneHomePage", MakerAddresses::Site},
-    {"mnuFAQ", MakerAddresses::Faq},
-    {"mnuNews", MakerAddresses::News},
-    {"mnuSuggestions", MakerAddresses::Suggestions},
-    {"mnuSupport", MakerAddresses::Support},
-};
+std::optional<Panel> panelShownBy(Command command)
+{
+    const auto row = std::ranges::find(Panels, command, &PanelRow::shownBy);
+    return row == std::end(Panels) ? std::nullopt : std::optional(row->panel);
+}
 
 const QRect FramePlace = Twips::rect(0, 360, 7215, 5175);
 const QRect BoxPlace = Twips::rect(120, 240, 6975, 4815);
@@ -79,7 +73,7 @@ MainWindow::MainWindow(const QString& dataFolder, const QString& userFilesFolder
                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_store(dataFolder, userFilesFolder)
     , m_desktop(desktop)
-    , m_menu(menuBar())
+    , m_menu(new MainMenu(menuBar()))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(ApplicationTitle.toString());
@@ -97,19 +91,15 @@ MainWindow::MainWindow(const QString& dataFolder, const QString& userFilesFolder
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     auto* toolStrip = new ToolStrip(clientArea);
-    connect(toolStrip, &ToolStrip::buttonClicked, this, [this](int toolbar, int index) {
-        if (toolbar == 1)
-            Toolbar1_ButtonClick(index);
-        else if (toolbar == 2)
-            Toolbar2_ButtonClick(index);
-        else
-            Toolbar3_ButtonClick(index);
-    });
+    connect(toolStrip, &ToolStrip::clicked, this, &MainWindow::toolbarButtonClicked);
+    connect(m_menu, &MainMenu::chosen, this, &MainWindow::run);
+    m_menu->entry(Command::ToggleAlwaysOnTop)->setCheckable(true);
+    // Shortcuts work while the menus are closed, too.
+    addActions(m_menu->entriesWithShortcuts());
+    new MenuShortcutsFirst(this);
 
     m_confirmationTimer = new ConfirmationTimer(this);
     buildPanels(clientArea);
-    connectMenu();
-    new MenuShortcutsFirst(this);
     Form_Load();
 }
 
@@ -119,8 +109,7 @@ void MainWindow::Form_Load()
 {
     // The data folder and the file channel came with the store.
     setAlwaysOnTop(SettingsFile(m_store).readAlwaysOnTop());
-    m_general->preview()->startUp();
-    m_general->categories()->choose(WholeCatalogueEntry);
+    m_browse->startUp();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -133,22 +122,22 @@ void MainWindow::Form_Unload()
 {
     m_store.channel().close();
     // The window closes whatever happens to the file.
-    if (const auto failure = SettingsFile(m_store).writeAlwaysOnTop(AlwaysOnTopSetting))
+    if (const auto failure = SettingsFile(m_store).writeAlwaysOnTop(m_alwaysOnTop))
         m_desktop.showError(this, failure->message());
 }
 
 void MainWindow::buildPanels(QWidget* clientArea)
 {
-    for (const FrameRow& row : Frames) {
+    for (const PanelRow& row : Panels) {
         auto* panelFrame = new QFrame(clientArea);
         panelFrame->setObjectName(QString::fromLatin1(row.frameName));
         panelFrame->setGeometry(FramePlace);
         panelFrame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-        panelFrame->setVisible(row.panel == Panel::General);
+        panelFrame->setVisible(row.panel == Panel::Browse);
         m_frames[static_cast<std::size_t>(row.panel)] = panelFrame;
     }
-    m_general = new GeneralPanel(m_store, m_desktop, *m_confirmationTimer, frame(Panel::General));
-    m_general->setGeometry(BoxPlace);
+    m_browse = new GeneralPanel(m_store, m_desktop, *m_confirmationTimer, frame(Panel::Browse));
+    m_browse->setGeometry(BoxPlace);
 
     // The panels the window opens without come right after its first frame, so that it shows
     // sooner; anything that needs one sooner builds them at once.
@@ -168,120 +157,96 @@ void MainWindow::buildHiddenPanels()
 {
     if (m_ownList)
         return;
-    for (const FrameRow& row : Frames) {
-        if (row.panel == Panel::General)
+    m_ownList = new OwnListPanel(m_store, m_desktop, *m_confirmationTimer, frame(Panel::OwnList));
+    QList<QWidget*> boxes{m_ownList};
+    std::size_t messengers = 0;
+    for (const PanelRow& row : Panels) {
+        if (!row.messenger)
             continue;
-        QWidget* box = nullptr;
-        if (row.panel == Panel::Config) {
-            box = m_ownList =
-                new OwnListPanel(m_store, m_desktop, *m_confirmationTimer, frame(row.panel));
-        } else {
-            auto* messenger =
-                new MessengerPanel(*row.messenger, *m_confirmationTimer, frame(row.panel));
-            connect(messenger, &MessengerPanel::codeClicked, this, &MainWindow::cmdMessenger_Click);
-            box = m_messengers[row.panel] = messenger;
-        }
+        auto* messenger =
+            new MessengerPanel(*row.messenger, *m_confirmationTimer, frame(row.panel));
+        connect(messenger, &MessengerPanel::codeClicked, this, &MainWindow::copyMessengerCode);
+        m_messengers[messengers++] = messenger;
+        boxes.append(messenger);
+    }
+    for (QWidget* box : boxes) {
         box->setGeometry(BoxPlace);
         box->show();
     }
 }
 
-void MainWindow::connectMenu()
+void MainWindow::run(Command command)
 {
-    const auto entry = [this](const char* name) { return m_menu.entry(QString::fromLatin1(name)); };
-    for (const auto& [entryName, panel] : PanelEntries)
-        connect(entry(entryName), &QAction::triggered, this, [this, panel] { showPanel(panel); });
-    for (const auto& [entryName, address] : SiteEntries) {
-        connect(entry(entryName), &QAction::triggered, this,
-                [this, address] { openLink(address.toString()); });
-    }
-    connect(entry("mnuContents"), &QAction::triggered, this, [this] { openLink(helpPage()); });
-    QAction* alwaysOnTop = entry("mnuAlwaysOnTop");
-    alwaysOnTop->setCheckable(true);
-    connect(alwaysOnTop, &QAction::triggered, this, &MainWindow::mnuAlwaysOnTop_Click);
-    connect(entry("mnuAbout"), &QAction::triggered, this, &MainWindow::mnuAbout_Click);
-    connect(entry("mnuExit"), &QAction::triggered, this, &MainWindow::close);
-
-    // Shortcuts work while the menus are closed, too.
-    for (QAction* action : m_menu.entries()) {
-        if (!action->shortcut().isEmpty())
-            addAction(action);
+    if (const std::optional<Panel> panel = panelShownBy(command))
+        return showPanel(*panel);
+    switch (command) {
+    case Command::OpenHelp:
+        return openLink(helpPage());
+    case Command::OpenMakerSite:
+        return openLink(MakerAddresses::Site.toString());
+    case Command::OpenFaq:
+        return openLink(MakerAddresses::Faq.toString());
+    case Command::OpenNews:
+        return openLink(MakerAddresses::News.toString());
+    case Command::OpenSuggestions:
+        return openLink(MakerAddresses::Suggestions.toString());
+    case Command::OpenSupport:
+        return openLink(MakerAddresses::Support.toString());
+    case Command::ToggleAlwaysOnTop:
+        return mnuAlwaysOnTop_Click();
+    case Command::ShowAbout:
+        return mnuAbout_Click();
+    case Command::Exit:
+        close();
+        return;
+    default: // the panels, above
+        return;
     }
 }
 
-void MainWindow::VisibleFalse()
+void MainWindow::toolbarButtonClicked(Command command)
 {
-    for (const Panel panel : {Panel::General, Panel::MSN, Panel::AOL, Panel::Yahoo, Panel::Config})
-        frame(panel)->setVisible(false);
+    run(command);
+    // The panel buttons also read the own list again, and its own button readies the editor
+    // first; the link buttons leave the panels as they are.
+    if (!panelShownBy(command))
+        return;
+    if (command == Command::ShowOwnListPanel)
+        m_ownList->prepare();
+    m_ownList->refreshOwnList();
+}
+
+void MainWindow::hideAllPanels()
+{
+    for (QFrame* panelFrame : m_frames)
+        panelFrame->setVisible(false);
 }
 
 void MainWindow::showPanel(Panel panel)
 {
     buildHiddenPanels();
-    VisibleFalse();
+    hideAllPanels();
     frame(panel)->setVisible(true);
 }
 
-void MainWindow::Toolbar1_ButtonClick(int index)
+void MainWindow::copyMessengerCode(const QString& code)
 {
-    buildHiddenPanels();
-    VisibleFalse();
-    if (index == 1) {
-        frame(Panel::General)->setVisible(true);
-    } else if (index == 2) {
-        frame(Panel::Config)->setVisible(true);
-        m_ownList->prepare();
-    }
-    m_ownList->CustomListUpdate();
-}
-
-void MainWindow::Toolbar2_ButtonClick(int index)
-{
-    buildHiddenPanels();
-    static constexpr std::array Messengers = {Panel::AOL, Panel::MSN, Panel::Yahoo};
-    VisibleFalse();
-    if (index >= 1 && index <= int(Messengers.size()))
-        frame(Messengers[index - 1])->setVisible(true);
-    m_ownList->CustomListUpdate();
-}
-
-void MainWindow::cmdMessenger_Click(const QString& code)
-{
-    CurrentEmoticon = code;
-    CopyEmoticon();
-}
-
-void MainWindow::CopyEmoticon()
-{
-    buildHiddenPanels();
-    // All three messenger panels confirm: whichever the user switches to before the tick
-    // still shows it.
-    const MessengerPanel* yahoo = m_messengers.at(Panel::Yahoo);
-    const MessengerPanel* aol = m_messengers.at(Panel::AOL);
-    const MessengerPanel* msn = m_messengers.at(Panel::MSN);
-    ClipboardCopy(m_desktop, *m_confirmationTimer)
-        .copy(CurrentEmoticon, {yahoo->copiedIcon(), yahoo->copiedCaption(), aol->copiedIcon(),
-                                aol->copiedCaption(), msn->copiedIcon(), msn->copiedCaption()});
-}
-
-void MainWindow::Toolbar3_ButtonClick(int index)
-{
-    if (index == 1)
-        openLink(MakerAddresses::Site.toString());
-    else if (index == 2)
-        openLink(helpPage());
+    ClipboardCopy(m_desktop, *m_confirmationTimer).copy(code, {});
+    // Every messenger panel confirms: whichever the user switches to before the tick still
+    // shows it.
+    for (MessengerPanel* messenger : m_messengers)
+        messenger->showCopied();
 }
 
 void MainWindow::mnuAlwaysOnTop_Click()
 {
-    // The entry has already changed its check mark; the window and the setting follow it.
-    setAlwaysOnTop(m_menu.entry(QStringLiteral("mnuAlwaysOnTop"))->isChecked());
+    setAlwaysOnTop(!m_alwaysOnTop);
 }
 
 void MainWindow::setAlwaysOnTop(bool on)
 {
-    m_menu.entry(QStringLiteral("mnuAlwaysOnTop"))->setChecked(on);
-    AlwaysOnTopSetting = (on ? SettingsFile::On : SettingsFile::Off).toString();
+    m_alwaysOnTop = on;
+    m_menu->entry(Command::ToggleAlwaysOnTop)->setChecked(on);
     const Qt::WindowFlags flags = windowFlags().setFlag(Qt::WindowStaysOnTopHint, on);
     if (QWindow* shown = windowHandle()) {
         // A window that exists changes its layer in place: the window system is asked (on X11
@@ -299,21 +264,21 @@ void MainWindow::mnuAbout_Click()
     if (m_about) {
         m_about->raise();
         m_about->activateWindow();
-    } else {
-        m_about = new AboutBox(OpenProgram(), this);
+        return;
     }
+    m_about = new AboutBox(linkOpener(), this);
 }
 
-clsOpenProgram& MainWindow::OpenProgram()
+LinkOpener& MainWindow::linkOpener()
 {
-    if (!m_openProgram)
-        m_openProgram = std::make_unique<clsOpenProgram>(m_desktop);
-    return *m_openProgram;
+    if (!m_linkOpener)
+        m_linkOpener = std::make_unique<LinkOpener>(m_desktop);
+    return *m_linkOpener;
 }
 
 void MainWindow::openLink(const QString& address)
 {
-    OpenProgram().ShellExecute(address);
+    linkOpener().open(address);
 }
 
 QString MainWindow::helpPage() const

@@ -2,36 +2,36 @@
 
 // Quillane Emoticon: a catalogue of text emoticons to copy into chat windows.
 //
-// The catalogue lives in fixed-record files beside the program (CatalogueStore reads them;
-// nothing is cached). The main window holds a tool strip and five panels on one rectangle,
-// one visible at a time:
-//   browse (GeneralPanel)  - CategorySelector fills its list from the chosen category file;
-//                            selecting an entry reads its record again by the entry's index;
-//   own list (OwnListPanel) - the user's favourites, kept in custom.bra;
-//   AOL, MSN, Yahoo (MessengerPanel) - the messengers' fixed codes; a click copies one.
-// Menu entries and the first two toolbars switch panels (VisibleFalse, then show one); the
-// toolbars also rebuild the own list from its file. The third toolbar and the help menu hand
-// the help page and the maker's pages to the desktop (clsOpenProgram). Form_Load brings the
-// window to its starting state, with the always-on-top choice read from emoticon.dat;
-// Form_Unload writes the choice back when the window closes. Before the window exists, main()
-// decides where custom.bra and emoticon.dat live (UserFilesFolder): beside the program, or in
-// the user's data folder when the program's folder cannot be written; and it lets one program
-// run per set of those files (SingleInstance).
+// The catalogue lives in fixed-record files beside the program; CatalogueStore reads them
+// afresh every time, nothing is cached. The main window holds a menu bar, a tool strip and five
+// panels on one rectangle, one shown at a time:
+//   browse (GeneralPanel)     choose a category, find an emoticon, see it drawn large, copy it:
+//                             CategorySelector fills a RecordList, whose selection reads the
+//                             entry's record again and hands it to EmoticonPreview; CopyCaption
+//                             puts the previewed emoticon on the clipboard (ClipboardCopy);
+//   own list (OwnListPanel)   the user's favourites in custom.bra, changed by OwnListEditor;
+//   AOL, MSN, Yahoo (MessengerPanel)  each messenger's fixed codes; a click copies one.
+// Menu entries and toolbar buttons give Commands: show a panel (a toolbar button also reads the
+// own list again), open the help page or a page of the maker's site (LinkOpener), toggle
+// "Sempre Visível", show the about box, exit. The always-on-top choice is read from emoticon.dat
+// when the window opens and written back when it closes (SettingsFile). Before the window
+// exists, main() decides where the user's files live (UserFilesFolder) and lets one program run
+// per set of them (SingleInstance).
 
 #include "CatalogueStore.h"
-#include "MainMenu.h"
+#include "Command.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
-#include <map>
 #include <memory>
 
 class AboutBox;
-class clsOpenProgram;
 class ConfirmationTimer;
 class Desktop;
 class GeneralPanel;
+class LinkOpener;
+class MainMenu;
 class MessengerPanel;
 class OwnListPanel;
 class QFrame;
@@ -40,34 +40,21 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    enum class Panel { General, Config, AOL, MSN, Yahoo };
+    enum class Panel { Browse, OwnList, AOL, MSN, Yahoo };
 
     // dataFolder is the folder of the program, which holds the data files; desktop gives
-    // the beep and the message boxes.
+    // the beep, the message boxes and the links.
     MainWindow(const QString& dataFolder, Desktop& desktop, QWidget* parent = nullptr);
     // As above, with the files the program writes kept in userFilesFolder instead.
     MainWindow(const QString& dataFolder, const QString& userFilesFolder, Desktop& desktop,
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Hides every panel.
-    void VisibleFalse();
-
-    // The messenger code that CopyEmoticon puts on the clipboard.
-    QString CurrentEmoticon;
-    void CopyEmoticon();
-
-    // "YYY" while the window stays on top of all others, "NNN" otherwise.
-    QString AlwaysOnTopSetting;
-
 public slots:
-    void Toolbar1_ButtonClick(int index);
-    void Toolbar2_ButtonClick(int index);
-    void Toolbar3_ButtonClick(int index);
+    void run(Command command);
+    void toolbarButtonClicked(Command command);
     void mnuAlwaysOnTop_Click();
     void mnuAbout_Click();
-    // Every button of the messenger panels: its code becomes CurrentEmoticon, then is copied.
-    void cmdMessenger_Click(const QString& code);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -77,24 +64,26 @@ private:
     void Form_Load();
     void Form_Unload();
     void setAlwaysOnTop(bool on);
-    // The one shared clsOpenProgram, made when first needed.
-    clsOpenProgram& OpenProgram();
+    // The one shared LinkOpener, made when first needed.
+    LinkOpener& linkOpener();
     void openLink(const QString& address);
     QString helpPage() const;
     void buildPanels(QWidget* clientArea);
     void buildHiddenPanels();
-    void connectMenu();
+    void hideAllPanels();
     void showPanel(Panel panel);
+    void copyMessengerCode(const QString& code);
     QFrame* frame(Panel panel) const { return m_frames[static_cast<std::size_t>(panel)]; }
 
     CatalogueStore m_store;
     Desktop& m_desktop;
     ConfirmationTimer* m_confirmationTimer = nullptr;
-    MainMenu m_menu;
+    MainMenu* m_menu = nullptr;
     std::array<QFrame*, 5> m_frames{};
-    GeneralPanel* m_general = nullptr;
+    GeneralPanel* m_browse = nullptr;
     OwnListPanel* m_ownList = nullptr;
-    std::map<Panel, MessengerPanel*> m_messengers;
-    std::unique_ptr<clsOpenProgram> m_openProgram;
+    std::array<MessengerPanel*, 3> m_messengers{};
+    bool m_alwaysOnTop = false;
+    std::unique_ptr<LinkOpener> m_linkOpener;
     QPointer<AboutBox> m_about;
 };

@@ -30,17 +30,18 @@ struct ButtonRow {
     int toolbar; // 1-based, as in Toolbars
     QStringView picture;
     QStringView tooltip;
+    Command command;
 };
 
-// In order within each toolbar: a button's index is its place there.
+// In their order within each toolbar.
 const ButtonRow Buttons[] = {
-    {1, u"toolbar-emoticons", u"Emoticons"},
-    {1, u"toolbar-ownlist", u"Configurar Sua Própria Lista"},
-    {2, u"toolbar-aol", u"AOL Instant Messenger"},
-    {2, u"toolbar-msn", u"MSN Messenger Service"},
-    {2, u"toolbar-yahoo", u"Yahoo! Messenger"},
-    {3, u"toolbar-home", u"Quillane Home Page"},
-    {3, u"toolbar-help", u"Ajuda"},
+    {1, u"toolbar-emoticons", u"Emoticons", Command::ShowBrowsePanel},
+    {1, u"toolbar-ownlist", u"Configurar Sua Própria Lista", Command::ShowOwnListPanel},
+    {2, u"toolbar-aol", u"AOL Instant Messenger", Command::ShowAOLPanel},
+    {2, u"toolbar-msn", u"MSN Messenger Service", Command::ShowMSNPanel},
+    {2, u"toolbar-yahoo", u"Yahoo! Messenger", Command::ShowYahooPanel},
+    {3, u"toolbar-home", u"Quillane Home Page", Command::OpenMakerSite},
+    {3, u"toolbar-help", u"Ajuda", Command::OpenHelp},
 };
 
 // Each etched separator is a grey line with a white one beside it.
@@ -94,11 +95,9 @@ ToolStrip::ToolStrip(QWidget* parent)
         QToolBar* toolbar = toolbars[button.toolbar - 1];
         QAction* action = toolbar->addAction(QIcon(Artwork::pixmap(button.picture, QSize(16, 16))),
                                              button.tooltip.toString());
-        const int index = int(toolbar->actions().size());
         toolbar->widgetForAction(action)->setFixedSize(ButtonSize);
-        connect(action, &QAction::triggered, this, [this, toolbarNumber = button.toolbar, index] {
-            emit buttonClicked(toolbarNumber, index);
-        });
+        connect(action, &QAction::triggered, this,
+                [this, command = button.command] { emit clicked(command); });
     }
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "Command.h"
+
 #include <QWidget>
 
-// The tool strip under the menu bar (CoolBar1): three small toolbars of picture buttons
-// side by side, parted by etched lines. Buttons are told apart by their 1-based index
-// within their toolbar.
+// The tool strip under the menu bar (CoolBar1): three small toolbars of picture buttons side by
+// side, parted by etched lines; each button gives its command.
 class ToolStrip : public QWidget {
     Q_OBJECT
 
@@ -12,7 +13,7 @@ public:
     explicit ToolStrip(QWidget* parent);
 
 signals:
-    void buttonClicked(int toolbar, int index);
+    void clicked(Command command);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
