@@ -1,24 +1,21 @@
-#include "CatalogueStore.h"
 #include "CategorySelector.h"
 #include "DataFileBuilder.h"
 #include "EmoticonList.h"
+#include "RecordList.h"
+#include "WidgetTest.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
 
 using namespace Qt::StringLiterals;
 namespace Build = DataFileBuilder;
 
 // The browse panel's three controls around a selector, on a folder whose files have
 // distinct record counts.
-class TestCategorySelector : public QObject {
+class TestCategorySelector : public WidgetTest {
     Q_OBJECT
 
 private slots:
-    void init();
     void everyEntryLoadsItsFile_data();
     void everyEntryLoadsItsFile();
     void entriesAreListedInTheirOrder();
@@ -30,15 +27,13 @@ private slots:
     void missingFilesGiveEmptyLists();
 
 private:
-    void makeSelector();
-    QString path(const QString& name) const { return m_folder->filePath(name); }
+    void prepare() override;
 
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<CatalogueStore> m_store;
-    std::unique_ptr<QComboBox> m_combo;
-    std::unique_ptr<EmoticonList> m_list;
-    std::unique_ptr<QLabel> m_count;
-    std::unique_ptr<CategorySelector> m_selector;
+    QComboBox* m_combo = nullptr;
+    EmoticonList* m_list = nullptr;
+    QLabel* m_count = nullptr;
+    RecordList* m_emoticons = nullptr;
+    CategorySelector* m_selector = nullptr;
 };
 
 namespace {
@@ -48,23 +43,18 @@ const QList<std::pair<QString, int>> RecordsPerFile = {
 };
 } // namespace
 
-void TestCategorySelector::init()
+void TestCategorySelector::prepare()
 {
-    m_folder = std::make_unique<QTemporaryDir>();
     for (const auto& [file, records] : RecordsPerFile)
-        QVERIFY(Build::write(path(file), Build::categoryFile(Build::numbered(file, records))));
-    QVERIFY(Build::write(path(u"custom.bra"_s), Build::ownListFile(Build::numbered(u"Meu"_s, 6))));
-    makeSelector();
-}
-
-void TestCategorySelector::makeSelector()
-{
-    m_store = std::make_unique<CatalogueStore>(m_folder->path());
-    m_combo = std::make_unique<QComboBox>();
-    m_list = std::make_unique<EmoticonList>();
-    m_count = std::make_unique<QLabel>();
-    m_selector =
-        std::make_unique<CategorySelector>(*m_store, m_combo.get(), m_list.get(), m_count.get());
+        write(file, Build::categoryFile(Build::numbered(file, records)));
+    write(u"custom.bra"_s, Build::ownListFile(Build::numbered(u"Meu"_s, 6)));
+    auto host = std::make_unique<QWidget>();
+    m_combo = new QComboBox(host.get());
+    m_list = new EmoticonList(host.get());
+    m_count = new QLabel(host.get());
+    m_emoticons = new RecordList(store(), m_list, nullptr, host.get());
+    m_selector = new CategorySelector(store(), m_combo, *m_emoticons, m_count, host.get());
+    open(std::move(host));
 }
 
 void TestCategorySelector::everyEntryLoadsItsFile_data()
@@ -88,13 +78,15 @@ void TestCategorySelector::everyEntryLoadsItsFile()
     QFETCH(QString, file);
     QFETCH(int, count);
 
-    QCOMPARE(m_selector->CurrentCategoryFile(), m_store->pathOf(u"all.bra"));
     m_selector->choose(entry);
     QCOMPARE(m_combo->currentText(), entry);
-    QCOMPARE(m_selector->CurrentCategoryFile(), m_store->pathOf(file));
     QCOMPARE(m_list->count(), count);
     QCOMPARE(m_count->text(), QString::number(count));
-    QCOMPARE(m_selector->source().layout == Category::Layout::OwnList, file == u"custom.bra");
+    // The entries, and the record each stands for, come from the entry's file, in its layout.
+    QVERIFY(m_list->entry(0).startsWith(file == u"custom.bra" ? u"Meu 1"_s : file + u" 1"_s));
+    m_list->selectRow(count - 1);
+    QCOMPARE(m_emoticons->selectedTexts().value_or(EmoticonTexts()).representation,
+             u":-"_s + QString::number(count));
 }
 
 void TestCategorySelector::entriesAreListedInTheirOrder()
@@ -126,7 +118,7 @@ void TestCategorySelector::choosingForgetsTheSelectionBeforeLoading()
 {
     m_selector->choose(u"TODOS");
     int entriesWhenForgotten = -1;
-    connect(m_selector.get(), &CategorySelector::categoryChosen, this,
+    connect(m_selector, &CategorySelector::categoryChosen, this,
             [&] { entriesWhenForgotten = m_list->count(); });
     m_selector->choose(u"ANIMAIS");
     QCOMPARE(entriesWhenForgotten, 7);
@@ -134,10 +126,9 @@ void TestCategorySelector::choosingForgetsTheSelectionBeforeLoading()
 
 void TestCategorySelector::countIncludesNamesWithoutTerminator()
 {
-    QVERIFY(Build::write(path(u"objects.bra"_s),
-                         Build::categoryFile(Build::record("Chave\xE6", "o-m\xE6") +
-                                             Build::record("  Sem terminador", "o-m") +
-                                             Build::record("\xE6", "\xE6"))));
+    write(u"objects.bra"_s, Build::categoryFile(Build::record("Chave\xE6", "o-m\xE6") +
+                                                Build::record("  Sem terminador", "o-m") +
+                                                Build::record("\xE6", "\xE6")));
     m_selector->choose(u"OBJETOS");
     QCOMPARE(m_list->count(), 3);
     QCOMPARE(m_count->text(), u"3"_s);
@@ -146,8 +137,8 @@ void TestCategorySelector::countIncludesNamesWithoutTerminator()
 
 void TestCategorySelector::ownListIsListedAsStored()
 {
-    QVERIFY(Build::write(path(u"custom.bra"_s), Build::ownListFile({{u"  Meu gato"_s, u"=^.^="_s},
-                                                                    {u"Amoræ"_s, u"<3"_s}})));
+    write(u"custom.bra"_s,
+          Build::ownListFile({{u"  Meu gato"_s, u"=^.^="_s}, {u"Amoræ"_s, u"<3"_s}}));
     m_selector->choose(u"LISTA PRÓPRIA");
     QCOMPARE(m_list->count(), 2);
     QCOMPARE(m_list->entry(0), u"  Meu gato"_s.leftJustified(35));

@@ -1,15 +1,11 @@
-#include "CatalogueStore.h"
-#include "CategorySelector.h"
-#include "ConfirmationTimer.h"
 #include "DataFileBuilder.h"
 #include "EmoticonList.h"
-#include "FindControl.h"
 #include "FocusMark.h"
 #include "GeneralPanel.h"
 #include "PreviewArea.h"
 #include "PreviewGeometry.h"
-#include "RecordingDesktop.h"
 #include "ShapeWidget.h"
+#include "WidgetTest.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -17,20 +13,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QTemporaryDir>
-#include <QTest>
 
 using namespace Qt::StringLiterals;
 namespace Build = DataFileBuilder;
 
 // The browse panel on a temporary program folder, as the window starts it: "Médio",
 // "Visão Original", the whole catalogue listed.
-class TestGeneralPanel : public QObject {
+class TestGeneralPanel : public WidgetTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void selectionShowsTheRecordAtItsIndex_data();
     void selectionShowsTheRecordAtItsIndex();
     void selectionRereadsTheFile();
@@ -51,23 +43,24 @@ private slots:
     void rotatePictureFillsItsPlace();
 
 private:
-    template <typename T> T* find(const QString& name) const
+    void prepare() override;
+    EmoticonList* list() const { return control<EmoticonList>(u"lstGeneralEmoticons"_s); }
+    // The emoticon previewed, as screen readers read it from the preview.
+    QString caption() const
     {
-        return findControl<T>(m_panel.get(), name);
+        return control<PreviewArea>(u"picEmoticon"_s)->accessibleDescription();
     }
-    EmoticonList* list() const { return find<EmoticonList>(u"lstGeneralEmoticons"_s); }
-    QString caption() const { return find<QLabel>(u"lblGeneralEmoticon"_s)->text(); }
-    QImage drawing() const { return find<PreviewArea>(u"picEmoticon"_s)->drawing(); }
-    void choose(const QString& category) const { m_panel->categories()->choose(category); }
+    QImage drawing() const { return control<PreviewArea>(u"picEmoticon"_s)->drawing(); }
+    void choose(const QString& category) const { m_panel->chooseCategory(category); }
     void select(const QString& category, int row) const;
+    void rotate() const
+    {
+        QTest::mouseClick(control<QLabel>(u"lblGeneralRotate"_s), Qt::LeftButton);
+    }
     // "COPIAR PARA A MEMÓRIA" clicked, or a key pressed in the focused list.
     void copy(const QString& how) const;
 
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<CatalogueStore> m_store;
-    RecordingDesktop m_desktop;
-    std::unique_ptr<ConfirmationTimer> m_timer;
-    std::unique_ptr<GeneralPanel> m_panel;
+    GeneralPanel* m_panel = nullptr;
 };
 
 namespace {
@@ -95,37 +88,22 @@ const QString WideEmoticon = u"<(^_^)>"_s;
 
 } // namespace
 
-void TestGeneralPanel::init()
+void TestGeneralPanel::prepare()
 {
-    m_desktop = {};
-    m_folder = std::make_unique<QTemporaryDir>();
     // Each representation is distinct, so a record read from the wrong place shows.
-    QVERIFY(Build::write(m_folder->filePath(u"all.bra"_s),
-                         Build::categoryFile(Build::numbered(u"Todos"_s, 5))));
-    QVERIFY(Build::write(m_folder->filePath(u"objects.bra"_s),
-                         Build::categoryFile(Build::categoryRecord({u"Abelha"_s, u":-)"_s}) +
-                                             Build::record("Abelhudo\xE6", "   ;-)\xE6zz") +
-                                             Build::record("Abacate\xE6", " :-P \xE6") +
-                                             Build::record("Bala\xE6", "\xE6:-(") +
-                                             Build::record("Bolo\xE6", ":-D") +
-                                             Build::categoryRecord({u"Largo"_s, WideEmoticon}))));
-    QVERIFY(Build::write(m_folder->filePath(u"custom.bra"_s),
-                         Build::ownListFile({{u"  Meu gato"_s, u"  =^.^=  "_s},
-                                             {u"Amor"_s, u"<3 \u00E6"_s},
-                                             {u"Flor"_s, u"@}-;-"_s}})));
-    m_store = std::make_unique<CatalogueStore>(m_folder->path());
-    m_timer = std::make_unique<ConfirmationTimer>(nullptr);
-    m_panel = std::make_unique<GeneralPanel>(*m_store, m_desktop, *m_timer, nullptr);
-    m_panel->preview()->startUp();
-    choose(u"TODOS"_s);
-    m_panel->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_panel.get()));
-}
-
-void TestGeneralPanel::cleanup()
-{
-    m_panel.reset();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    write(u"all.bra"_s, Build::categoryFile(Build::numbered(u"Todos"_s, 5)));
+    write(u"objects.bra"_s, Build::categoryFile(Build::categoryRecord({u"Abelha"_s, u":-)"_s}) +
+                                                Build::record("Abelhudo\xE6", "   ;-)\xE6zz") +
+                                                Build::record("Abacate\xE6", " :-P \xE6") +
+                                                Build::record("Bala\xE6", "\xE6:-(") +
+                                                Build::record("Bolo\xE6", ":-D") +
+                                                Build::categoryRecord({u"Largo"_s, WideEmoticon})));
+    write(u"custom.bra"_s, Build::ownListFile({{u"  Meu gato"_s, u"  =^.^=  "_s},
+                                               {u"Amor"_s, u"<3 \u00E6"_s},
+                                               {u"Flor"_s, u"@}-;-"_s}}));
+    auto panel = std::make_unique<GeneralPanel>(store(), m_desktop, timer(), nullptr);
+    panel->startUp();
+    m_panel = open(std::move(panel));
 }
 
 void TestGeneralPanel::select(const QString& category, int row) const
@@ -137,7 +115,7 @@ void TestGeneralPanel::select(const QString& category, int row) const
 void TestGeneralPanel::copy(const QString& how) const
 {
     if (how.isEmpty())
-        return QTest::mouseClick(find<QLabel>(u"lblCopiarEmoticon"_s), Qt::LeftButton);
+        return QTest::mouseClick(control<QLabel>(u"lblCopiarEmoticon"_s), Qt::LeftButton);
     list()->setFocus();
     QTest::keySequence(list(), QKeySequence(how));
 }
@@ -179,8 +157,7 @@ void TestGeneralPanel::selectionShowsTheRecordAtItsIndex()
 void TestGeneralPanel::selectionRereadsTheFile()
 {
     choose(u"LISTA PRÓPRIA"_s);
-    QVERIFY(Build::write(m_folder->filePath(u"custom.bra"_s),
-                         Build::ownListFile({{u"Outro"_s, u"8-)"_s}})));
+    write(u"custom.bra"_s, Build::ownListFile({{u"Outro"_s, u"8-)"_s}}));
     list()->selectRow(0);
     QCOMPARE(caption(), u"8-)"_s);
     // The list outlives the file's records: the entry shows nothing.
@@ -191,7 +168,7 @@ void TestGeneralPanel::selectionRereadsTheFile()
 void TestGeneralPanel::focusIntoTheListSelectsNothing()
 {
     choose(u"OBJETOS"_s);
-    auto* search = find<QLineEdit>(u"txtGeneralSearch"_s);
+    auto* search = control<QLineEdit>(u"txtGeneralSearch"_s);
     search->setFocus();
     QTest::keyClick(search, Qt::Key_Backtab);
     QVERIFY(list()->hasFocus());
@@ -229,10 +206,10 @@ void TestGeneralPanel::previewDrawsInsideTheTextCell()
     const int cell = 2 * points;
 
     select(u"OBJETOS"_s, 5);
-    find<QScrollBar>(u"SizeScroll"_s)->setValue(sizePosition);
+    control<QScrollBar>(u"SizeScroll"_s)->setValue(sizePosition);
     if (turned)
-        m_panel->preview()->imgGeneralRotate_Click();
-    QCOMPARE(find<QLabel>(u"lblGeneralView"_s)->text(),
+        rotate();
+    QCOMPARE(control<QLabel>(u"lblGeneralView"_s)->text(),
              turned ? u"270 graus"_s : u"Visão Original"_s);
 
     const QRect drawn = drawnBounds(drawing());
@@ -249,8 +226,12 @@ void TestGeneralPanel::previewDrawsInsideTheTextCell()
         QVERIFY(drawn.top() >= start.y() - 1 && drawn.top() <= start.y() + 4);
         QVERIFY(drawn.height() > drawn.width());
     } else {
-        // From the centred point, up and left by 180 and 100 twips.
-        const QSize label = find<QLabel>(u"lblGeneralEmoticon"_s)->size() * 15;
+        // From the point that centres the text measured in Arial at the preview size, up and
+        // left by 180 and 100 twips.
+        QFont arial(u"Arial"_s);
+        arial.setPixelSize(qRound(points * 96.0 / 72.0));
+        const QFontMetrics metrics(arial);
+        const QSize label = QSize(metrics.horizontalAdvance(WideEmoticon), metrics.height()) * 15;
         const QPoint start(2800 / 2 - label.width() / 2 - 180, 2175 / 2 - label.height() / 2 - 100);
         QVERIFY(drawn.left() >= start.x() / 15 - 1 && drawn.left() <= start.x() / 15 + 4);
         QVERIFY(drawn.top() >= start.y() / 15 - 1 && drawn.top() <= start.y() / 15 + cell / 4);
@@ -262,11 +243,11 @@ void TestGeneralPanel::previewDrawsInsideTheTextCell()
 void TestGeneralPanel::previewGrowsWithTheSize()
 {
     select(u"OBJETOS"_s, 5);
-    auto* size = find<QScrollBar>(u"SizeScroll"_s);
+    auto* size = control<QScrollBar>(u"SizeScroll"_s);
     QList<int> widths;
     for (const int position : {0, 1, 2}) {
         size->setValue(position);
-        QCOMPARE(find<QLabel>(u"lblGeneralSize"_s)->text(),
+        QCOMPARE(control<QLabel>(u"lblGeneralSize"_s)->text(),
                  (std::array{u"Pequeno"_s, u"Médio"_s, u"Grande"_s}[position]));
         widths.append(drawnBounds(drawing()).width());
     }
@@ -277,27 +258,25 @@ void TestGeneralPanel::twoTogglesGiveTheSameDrawing()
 {
     select(u"OBJETOS"_s, 5);
     const QImage before = drawing();
-    auto* rotate = find<QLabel>(u"lblGeneralRotate"_s);
-    QTest::mouseClick(rotate, Qt::LeftButton);
-    QCOMPARE(m_panel->preview()->ViewAngle(), 270.0f);
+    rotate();
+    QCOMPARE(control<QLabel>(u"lblGeneralView"_s)->text(), u"270 graus"_s);
     QVERIFY(drawing() != before);
-    QTest::mouseClick(find<QLabel>(u"imgGeneralRotate"_s), Qt::LeftButton);
-    QCOMPARE(m_panel->preview()->ViewAngle(), 0.0f);
-    QCOMPARE(find<QLabel>(u"lblGeneralView"_s)->text(), u"Visão Original"_s);
+    QTest::mouseClick(control<QLabel>(u"imgGeneralRotate"_s), Qt::LeftButton);
+    QCOMPARE(control<QLabel>(u"lblGeneralView"_s)->text(), u"Visão Original"_s);
     QCOMPARE(drawing(), before);
 }
 
 void TestGeneralPanel::sizeAndViewChangeWithNothingSelected()
 {
-    QCOMPARE(find<QLabel>(u"lblGeneralSize"_s)->text(), u"Médio"_s);
-    QCOMPARE(find<QLabel>(u"lblGeneralView"_s)->text(), u"Visão Original"_s);
+    QCOMPARE(control<QLabel>(u"lblGeneralSize"_s)->text(), u"Médio"_s);
+    QCOMPARE(control<QLabel>(u"lblGeneralView"_s)->text(), u"Visão Original"_s);
     select(u"OBJETOS"_s, 5);
     choose(u"ANIMAIS"_s);
     QCOMPARE(caption(), QString());
-    find<QScrollBar>(u"SizeScroll"_s)->setValue(2);
-    QCOMPARE(find<QLabel>(u"lblGeneralSize"_s)->text(), u"Grande"_s);
-    m_panel->preview()->imgGeneralRotate_Click();
-    QCOMPARE(find<QLabel>(u"lblGeneralView"_s)->text(), u"270 graus"_s);
+    control<QScrollBar>(u"SizeScroll"_s)->setValue(2);
+    QCOMPARE(control<QLabel>(u"lblGeneralSize"_s)->text(), u"Grande"_s);
+    rotate();
+    QCOMPARE(control<QLabel>(u"lblGeneralView"_s)->text(), u"270 graus"_s);
     QVERIFY(drawnBounds(drawing()).isEmpty());
 }
 
@@ -310,7 +289,7 @@ void TestGeneralPanel::centresTheTextAsWritten()
 void TestGeneralPanel::searchSelectsAsTheUserTypes()
 {
     choose(u"OBJETOS"_s);
-    auto* search = find<QLineEdit>(u"txtGeneralSearch"_s);
+    auto* search = control<QLineEdit>(u"txtGeneralSearch"_s);
     search->setFocus();
     const QList<std::tuple<char, int, QString>> steps = {
         {'a', 0, u":-)"_s},   // "Abelha", the first of three
@@ -334,14 +313,14 @@ void TestGeneralPanel::searchSelectsAsTheUserTypes()
 
 void TestGeneralPanel::keyboardReachesTheSize()
 {
-    auto* size = find<QScrollBar>(u"SizeScroll"_s);
-    find<QWidget>(u"cboGeneralCategory"_s)->setFocus();
+    auto* size = control<QScrollBar>(u"SizeScroll"_s);
+    control<QWidget>(u"cboGeneralCategory"_s)->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QVERIFY(size->hasFocus());
-    QVERIFY(m_panel->findChild<FocusMark*>()->isVisible()); // the style draws no focus there
+    QVERIFY(widget()->findChild<FocusMark*>()->isVisible()); // the style draws no focus there
     QTest::keyClick(size, Qt::Key_Up);
     QTest::keyClick(size, Qt::Key_Up);
-    QCOMPARE(find<QLabel>(u"lblGeneralSize"_s)->text(), u"Pequeno"_s);
+    QCOMPARE(control<QLabel>(u"lblGeneralSize"_s)->text(), u"Pequeno"_s);
 }
 
 void TestGeneralPanel::copyPutsTheCaptionOnTheClipboard_data()
@@ -361,14 +340,14 @@ void TestGeneralPanel::copyPutsTheCaptionOnTheClipboard()
     QCOMPARE(QGuiApplication::clipboard()->text(), u"=^.^="_s);
     QCOMPARE(m_desktop.beeps, 1);
     QVERIFY(m_desktop.messages.isEmpty());
-    auto* copied = find<QLabel>(u"lblGeneralCopied"_s);
+    auto* copied = control<QLabel>(u"lblGeneralCopied"_s);
     QVERIFY(copied->isVisible());
-    QVERIFY(find<QLabel>(u"imgGeneralCopied"_s)->isVisible());
+    QVERIFY(control<QLabel>(u"imgGeneralCopied"_s)->isVisible());
 
     QTRY_VERIFY_WITH_TIMEOUT(!copied->isVisible(), 5000);
     QVERIFY2(clock.elapsed() >= 1400, qPrintable(QString::number(clock.elapsed())));
-    QVERIFY(!find<QLabel>(u"imgGeneralCopied"_s)->isVisible());
-    QVERIFY(!m_timer->isActive());
+    QVERIFY(!control<QLabel>(u"imgGeneralCopied"_s)->isVisible());
+    QVERIFY(!timer().isActive());
 }
 
 void TestGeneralPanel::copyIsRefusedWhenNothingIsSelected_data()
@@ -390,7 +369,7 @@ void TestGeneralPanel::copyIsRefusedWhenNothingIsSelected()
 {
     QFETCH(QString, before);
     QFETCH(QString, how);
-    auto* search = find<QLineEdit>(u"txtGeneralSearch"_s);
+    auto* search = control<QLineEdit>(u"txtGeneralSearch"_s);
     choose(u"OBJETOS"_s);
     if (!before.isEmpty())
         list()->selectRow(0);
@@ -413,12 +392,12 @@ void TestGeneralPanel::copyIsRefusedWhenNothingIsSelected()
     QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(QGuiApplication::clipboard()->text(), u"antes"_s);
     QCOMPARE(m_desktop.beeps, 0);
-    QVERIFY(!find<QLabel>(u"lblGeneralCopied"_s)->isVisible());
+    QVERIFY(!control<QLabel>(u"lblGeneralCopied"_s)->isVisible());
 }
 
 void TestGeneralPanel::markerLightsOverTheCopyCaption()
 {
-    auto* marker = find<ShapeWidget>(u"shpGeneralClipboard"_s);
+    auto* marker = control<ShapeWidget>(u"shpGeneralClipboard"_s);
     QCOMPARE(marker->fillColour(), QColor(0, 0, 0));
     // A circle as high as its 25 x 15 box, centred in it.
     QImage drawn(marker->size(), QImage::Format_ARGB32_Premultiplied);
@@ -427,18 +406,18 @@ void TestGeneralPanel::markerLightsOverTheCopyCaption()
     QCOMPARE(marker->size(), QSize(25, 15));
     QCOMPARE(drawnBounds(drawn), QRect(5, 0, 15, 15));
     QCOMPARE(drawn.pixelColor(5, 0), Navy); // round: the corner stays empty
-    QTest::mouseMove(find<QLabel>(u"lblCopiarEmoticon"_s));
+    QTest::mouseMove(control<QLabel>(u"lblCopiarEmoticon"_s));
     QTRY_COMPARE(marker->fillColour(), QColor(255, 0, 0));
     // Another control keeps it lit; the panel's background puts it out.
-    QTest::mouseMove(find<QLabel>(u"lblGeneralSize"_s));
+    QTest::mouseMove(control<QLabel>(u"lblGeneralSize"_s));
     QCOMPARE(marker->fillColour(), QColor(255, 0, 0));
-    QTest::mouseMove(m_panel.get(), QPoint(5, 5));
+    QTest::mouseMove(m_panel, QPoint(5, 5));
     QTRY_COMPARE(marker->fillColour(), QColor(0, 0, 0));
 }
 
 void TestGeneralPanel::rotatePictureFillsItsPlace()
 {
-    const auto* rotate = find<QLabel>(u"imgGeneralRotate"_s);
+    const auto* rotate = control<QLabel>(u"imgGeneralRotate"_s);
     const QImage picture = rotate->pixmap().toImage();
     QRect painted;
     for (int y = 0; y < picture.height(); ++y) {

@@ -73,19 +73,19 @@ void TestSettingsFile::missingFileIsCreatedEmptyAndReadsOff()
 void TestSettingsFile::writesSevenBytesAndKeepsTheRest_data()
 {
     QTest::addColumn<QByteArray>("before"); // empty: no file
-    QTest::addColumn<QString>("setting");
+    QTest::addColumn<bool>("on");
     QTest::addColumn<QByteArray>("after");
 
-    QTest::newRow("missing file, off") << QByteArray() << u"NNN"_s << tagged(8, 3, "NNN");
-    QTest::newRow("on over off") << tagged(8, 3, "NNN") << u"YYY"_s << tagged(8, 3, "YYY");
+    QTest::newRow("missing file, off") << QByteArray() << false << tagged(8, 3, "NNN");
+    QTest::newRow("on over off") << tagged(8, 3, "NNN") << true << tagged(8, 3, "YYY");
     QTest::newRow("longer file keeps its tail")
-        << tagged(8, 4, "yyyy") + "tail" << u"YYY"_s << tagged(8, 3, "YYY") + "y" + "tail";
+        << tagged(8, 4, "yyyy") + "tail" << true << tagged(8, 3, "YYY") + "y" + "tail";
 }
 
 void TestSettingsFile::writesSevenBytesAndKeepsTheRest()
 {
     QFETCH(QByteArray, before);
-    QFETCH(QString, setting);
+    QFETCH(bool, on);
     QFETCH(QByteArray, after);
 
     QTemporaryDir folder;
@@ -95,7 +95,7 @@ void TestSettingsFile::writesSevenBytesAndKeepsTheRest()
         file.close();
     }
     CatalogueStore store(folder.path());
-    QCOMPARE(SettingsFile(store).writeAlwaysOnTop(setting), std::nullopt);
+    QCOMPARE(SettingsFile(store).writeAlwaysOnTop(on), std::nullopt);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), after);
 }
@@ -110,7 +110,7 @@ void TestSettingsFile::unwritableFileIsReported()
     QVERIFY(FileModes::setWritable(path, false));
 
     CatalogueStore store(folder.path());
-    const std::optional<FileFailure> failure = SettingsFile(store).writeAlwaysOnTop(u"YYY");
+    const std::optional<FileFailure> failure = SettingsFile(store).writeAlwaysOnTop(true);
     QVERIFY(failure);
     QVERIFY2(failure->message().contains(u"emoticon.dat"_s), qPrintable(failure->message()));
     QVERIFY(failure->message().contains(u"sem permissão"_s));

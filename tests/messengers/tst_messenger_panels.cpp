@@ -1,14 +1,11 @@
 #include "ConfirmationTimer.h"
-#include "FindControl.h"
 #include "MainWindow.h"
 #include "PictureButton.h"
-#include "RecordingDesktop.h"
+#include "WidgetTest.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QLabel>
-#include <QTemporaryDir>
-#include <QTest>
 #include <span>
 
 using namespace Qt::StringLiterals;
@@ -125,12 +122,10 @@ const QStringList MessengerConfirmations = {u"imgYahooCopied"_s, u"lblYahooCopie
 } // namespace
 
 // The three messenger panels in the main window, on an empty program folder.
-class TestMessengerPanels : public QObject {
+class TestMessengerPanels : public WidgetTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void buttonCopiesItsCode_data();
     void buttonCopiesItsCode();
     void panelHoldsItsGrid_data();
@@ -140,38 +135,16 @@ private slots:
     void confirmationLastsUntilTheTickOnEveryPanel();
 
 private:
-    template <typename T> T* find(const QString& name) const
-    {
-        return findControl<T>(m_window.get(), name);
-    }
+    void prepare() override { open(std::make_unique<MainWindow>(path(QString()), m_desktop)); }
     QStringList shownConfirmations() const;
-
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<RecordingDesktop> m_desktop;
-    std::unique_ptr<MainWindow> m_window;
 };
-
-void TestMessengerPanels::init()
-{
-    m_folder = std::make_unique<QTemporaryDir>();
-    m_desktop = std::make_unique<RecordingDesktop>();
-    m_window = std::make_unique<MainWindow>(m_folder->path(), *m_desktop);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-}
-
-void TestMessengerPanels::cleanup()
-{
-    m_window.reset();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
-}
 
 QStringList TestMessengerPanels::shownConfirmations() const
 {
     QStringList shown;
     for (const QString& name :
          MessengerConfirmations + QStringList{u"imgGeneralCopied"_s, u"lblGeneralCopied"_s}) {
-        if (!find<QWidget>(name)->isHidden())
+        if (!control<QWidget>(name)->isHidden())
             shown.append(name);
     }
     return shown;
@@ -203,22 +176,21 @@ void TestMessengerPanels::buttonCopiesItsCode()
     QFETCH(QString, code);
     QFETCH(QSize, picture);
 
-    find<QAction>(menuEntry)->trigger();
-    auto* control = find<PictureButton>(button);
-    QVERIFY(control->isVisible());
-    QCOMPARE(control->text(), caption);
-    QVERIFY(control->toolTip().isEmpty());
+    control<QAction>(menuEntry)->trigger();
+    auto* shown = control<PictureButton>(button);
+    QVERIFY(shown->isVisible());
+    QCOMPARE(shown->text(), caption);
+    QVERIFY(shown->toolTip().isEmpty());
 
     // Picture above the caption, both whole, and the picture drawn.
-    const QRect pictureRect = control->pictureRect();
-    const QRect captionRect = control->captionRect();
+    const QRect pictureRect = shown->pictureRect();
+    const QRect captionRect = shown->captionRect();
     QCOMPARE(pictureRect.size(), picture);
-    QVERIFY(control->rect().contains(pictureRect));
-    QVERIFY(control->rect().contains(captionRect));
+    QVERIFY(shown->rect().contains(pictureRect));
+    QVERIFY(shown->rect().contains(captionRect));
     QVERIFY(pictureRect.bottom() < captionRect.top());
-    QVERIFY2(control->fontMetrics().horizontalAdvance(caption) <= captionRect.width(),
-             "caption cut");
-    const QImage shot = control->grab().toImage();
+    QVERIFY2(shown->fontMetrics().horizontalAdvance(caption) <= captionRect.width(), "caption cut");
+    const QImage shot = shown->grab().toImage();
     const QRgb face = shot.pixel(pictureRect.topLeft() - QPoint(1, 1));
     bool drawn = false;
     for (int y = pictureRect.top(); y <= pictureRect.bottom() && !drawn; ++y) {
@@ -228,14 +200,13 @@ void TestMessengerPanels::buttonCopiesItsCode()
     QVERIFY2(drawn, "no picture");
 
     QGuiApplication::clipboard()->setText(u"antes"_s);
-    QTest::mouseClick(control, Qt::LeftButton);
+    QTest::mouseClick(shown, Qt::LeftButton);
 
     QCOMPARE(QGuiApplication::clipboard()->text(), code);
-    QCOMPARE(m_window->CurrentEmoticon, code);
-    QCOMPARE(m_desktop->beeps, 1);
+    QCOMPARE(m_desktop.beeps, 1);
     QCOMPARE(shownConfirmations(), MessengerConfirmations);
 
-    find<ConfirmationTimer>(u"tmrTimer"_s)->tmrTimer_Timer();
+    control<ConfirmationTimer>(u"tmrTimer"_s)->tmrTimer_Timer();
     QCOMPARE(shownConfirmations(), QStringList());
 }
 
@@ -255,7 +226,7 @@ void TestMessengerPanels::panelHoldsItsGrid()
     QFETCH(QString, box);
     QFETCH(int, count);
 
-    const auto* panel = find<QWidget>(box);
+    const auto* panel = control<QWidget>(box);
     const QList<PictureButton*> buttons = panel->findChildren<PictureButton*>();
     QCOMPARE(buttons.size(), count);
     for (const PictureButton* button : buttons) {
@@ -298,28 +269,28 @@ void TestMessengerPanels::panelTextsShowWhole()
     QFETCH(QString, label);
     QFETCH(QString, text);
 
-    const auto* control = find<QLabel>(label);
-    QCOMPARE(control->text(), text);
-    const QSize needed = control->fontMetrics().size(Qt::TextSingleLine, text);
-    QVERIFY(needed.width() <= control->contentsRect().width());
-    QVERIFY(needed.height() <= control->contentsRect().height());
+    const auto* shown = control<QLabel>(label);
+    QCOMPARE(shown->text(), text);
+    const QSize needed = shown->fontMetrics().size(Qt::TextSingleLine, text);
+    QVERIFY(needed.width() <= shown->contentsRect().width());
+    QVERIFY(needed.height() <= shown->contentsRect().height());
 }
 
 void TestMessengerPanels::confirmationLastsUntilTheTickOnEveryPanel()
 {
     QCOMPARE(shownConfirmations(), QStringList());
-    find<QAction>(u"mnuAOL"_s)->trigger();
-    auto* cool = find<PictureButton>(u"cmdAOLCool"_s);
+    control<QAction>(u"mnuAOL"_s)->trigger();
+    auto* cool = control<PictureButton>(u"cmdAOLCool"_s);
     QTest::mouseClick(cool, Qt::LeftButton);
     QTest::mouseClick(cool, Qt::LeftButton);
-    QCOMPARE(m_desktop->beeps, 2);
+    QCOMPARE(m_desktop.beeps, 2);
     QCOMPARE(QGuiApplication::clipboard()->text(), u"8-)"_s);
 
     // Another messenger panel, opened before the tick, shows its own confirmation.
-    find<QAction>(u"mnuYahoo"_s)->trigger();
-    QWidget* yahooCopied = find<QWidget>(u"lblYahooCopied"_s);
+    control<QAction>(u"mnuYahoo"_s)->trigger();
+    QWidget* yahooCopied = control<QWidget>(u"lblYahooCopied"_s);
     QVERIFY(yahooCopied->isVisible());
-    QVERIFY(find<QWidget>(u"imgYahooCopied"_s)->isVisible());
+    QVERIFY(control<QWidget>(u"imgYahooCopied"_s)->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(!yahooCopied->isVisible(), 3000);
     QCOMPARE(shownConfirmations(), QStringList());
 }

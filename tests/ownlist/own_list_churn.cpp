@@ -14,7 +14,6 @@
 #include "ConfirmationTimer.h"
 #include "Desktop.h"
 #include "EmoticonList.h"
-#include "FindControl.h"
 #include "OwnListPanel.h"
 
 #include <QApplication>
@@ -62,13 +61,12 @@ int main(int argc, char* argv[])
     panel->resize(465, 321);
     host.show();
     panel->prepare();
-    panel->CustomListUpdate();
-    auto* ownList = findControl<EmoticonList>(&host, QStringLiteral("lstOwnListCustom"));
-    auto* name = findControl<QLineEdit>(&host, QStringLiteral("txtOwnListEmoticonName"));
-    auto* representation =
-        findControl<QLineEdit>(&host, QStringLiteral("txtOwnListRepresentation"));
-    auto* add = findControl<QLabel>(&host, QStringLiteral("imgOwnListAdd"));
-    auto* remove = findControl<QLabel>(&host, QStringLiteral("imgOwnListRemove"));
+    panel->refreshOwnList();
+    auto* ownList = host.findChild<EmoticonList*>(QStringLiteral("lstOwnListCustom"));
+    auto* name = host.findChild<QLineEdit*>(QStringLiteral("txtOwnListEmoticonName"));
+    auto* representation = host.findChild<QLineEdit*>(QStringLiteral("txtOwnListRepresentation"));
+    auto* add = host.findChild<QLabel*>(QStringLiteral("imgOwnListAdd"));
+    auto* remove = host.findChild<QLabel*>(QStringLiteral("imgOwnListRemove"));
     tell(QStringLiteral("ready"));
 
     // Between 2 and 12 entries, so that both changes keep coming.

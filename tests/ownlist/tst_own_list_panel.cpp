@@ -1,22 +1,15 @@
 #include "AtomicFileWriter.h"
-#include "CatalogueStore.h"
-#include "ConfirmationTimer.h"
 #include "DataFileBuilder.h"
 #include "EmoticonList.h"
 #include "FileModes.h"
-#include "FindControl.h"
 #include "MainWindow.h"
 #include "OwnListPanel.h"
-#include "RecordingDesktop.h"
+#include "WidgetTest.h"
 
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QToolBar>
-#include <functional>
 
 using namespace Qt::StringLiterals;
 namespace Build = DataFileBuilder;
@@ -42,34 +35,15 @@ const QString AddRefusal =
 const QString RemoveRefusal = u"Você não selecionou nenhum emoticon para ser removido."_s;
 const QString Unchanged = u"\nA lista própria não foi alterada."_s;
 
-// Records what RecordingDesktop records, and lets a test look at the window while a message
-// is open.
-class WatchingDesktop final : public Desktop {
-public:
-    void beep() override { recorded.beep(); }
-    QMessageBox::StandardButton showMessage(QWidget* parent, const Message& message) override
-    {
-        if (whileShown)
-            whileShown();
-        return recorded.showMessage(parent, message);
-    }
-    bool openLink(const QUrl& link) override { return recorded.openLink(link); }
-
-    RecordingDesktop recorded;
-    std::function<void()> whileShown;
-};
-
 } // namespace
 
 // The own-list editor on a temporary program folder, prepared as its toolbar button
 // prepares it.
-class TestOwnListPanel : public QObject {
+class TestOwnListPanel : public WidgetTest {
     Q_OBJECT
 
 private slots:
     void initTestCase() { QVERIFY(FileModes::obeyFileModes()); }
-    void init();
-    void cleanup();
     void addStoresWhatTheBoxesHold_data();
     void addStoresWhatTheBoxesHold();
     void refusalChangesNothing_data();
@@ -90,13 +64,10 @@ private slots:
     void additionShowsInTheOwnCategoryOfTheWindow();
 
 private:
-    template <typename T> T* find(const QString& name) const
-    {
-        return findControl<T>(m_host.get(), name);
-    }
-    EmoticonList* catalogue() const { return find<EmoticonList>(u"lstOwnListEmoticons"_s); }
-    EmoticonList* ownList() const { return find<EmoticonList>(u"lstOwnListCustom"_s); }
-    QString path(const QString& name) const { return m_folder->filePath(name); }
+    void prepare() override;
+    void finish() override { FileModes::setWritable(path(QString()), true); }
+    EmoticonList* catalogue() const { return control<EmoticonList>(u"lstOwnListEmoticons"_s); }
+    EmoticonList* ownList() const { return control<EmoticonList>(u"lstOwnListCustom"_s); }
 
     void setOwnList(const QByteArray& bytes);
     std::optional<QByteArray> ownListFile() const;
@@ -107,40 +78,24 @@ private:
     QString legend() const; // the status word while it is shown
     void compareMessages(const QStringList& texts) const;
 
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<CatalogueStore> m_store;
-    WatchingDesktop m_desktop;
-    std::unique_ptr<QWidget> m_host;
     OwnListPanel* m_panel = nullptr;
 };
 
-void TestOwnListPanel::init()
+void TestOwnListPanel::prepare()
 {
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(Build::write(path(u"all.bra"_s), Catalogue));
-    m_store = std::make_unique<CatalogueStore>(m_folder->path());
-    m_desktop = {};
-    m_host = std::make_unique<QWidget>();
-    auto* timer = new ConfirmationTimer(m_host.get());
-    m_panel = new OwnListPanel(*m_store, m_desktop, *timer, m_host.get());
+    write(u"all.bra"_s, Catalogue);
+    auto host = std::make_unique<QWidget>();
+    m_panel = new OwnListPanel(store(), m_desktop, timer(), host.get());
     m_panel->resize(465, 321);
-    m_host->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_host.get()));
+    open(std::move(host));
     m_panel->prepare();
-    m_panel->CustomListUpdate();
-}
-
-void TestOwnListPanel::cleanup()
-{
-    FileModes::setWritable(m_folder->path(), true);
-    m_host.reset();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    m_panel->refreshOwnList();
 }
 
 void TestOwnListPanel::setOwnList(const QByteArray& bytes)
 {
-    QVERIFY(Build::write(path(u"custom.bra"_s), bytes));
-    m_panel->CustomListUpdate();
+    write(u"custom.bra"_s, bytes);
+    m_panel->refreshOwnList();
 }
 
 std::optional<QByteArray> TestOwnListPanel::ownListFile() const
@@ -160,12 +115,12 @@ void TestOwnListPanel::clickEntry(EmoticonList* list, int row) const
 
 void TestOwnListPanel::clickPicture(const QString& name) const
 {
-    QTest::mouseClick(find<QLabel>(name), Qt::LeftButton);
+    QTest::mouseClick(control<QLabel>(name), Qt::LeftButton);
 }
 
 void TestOwnListPanel::type(const QString& boxName, const QString& keys) const
 {
-    auto* box = find<QLineEdit>(boxName);
+    auto* box = control<QLineEdit>(boxName);
     box->setFocus();
     QTest::keyClick(box, Qt::Key_End);
     // Key by key, as a keyboard layout delivers them, letters beyond Latin-1 included.
@@ -176,21 +131,21 @@ void TestOwnListPanel::type(const QString& boxName, const QString& keys) const
 
 QStringList TestOwnListPanel::boxes() const
 {
-    return {find<QLineEdit>(u"txtOwnListEmoticonName"_s)->text(),
-            find<QLineEdit>(u"txtOwnListRepresentation"_s)->text()};
+    return {control<QLineEdit>(u"txtOwnListEmoticonName"_s)->text(),
+            control<QLineEdit>(u"txtOwnListRepresentation"_s)->text()};
 }
 
 QString TestOwnListPanel::legend() const
 {
-    const auto* label = find<QLabel>(u"lblOwnListLegend"_s);
-    const bool shown = label->isVisibleTo(m_host.get()) &&
-                       find<QLabel>(u"imgOwnListLegend"_s)->isVisibleTo(m_host.get());
+    const auto* label = control<QLabel>(u"lblOwnListLegend"_s);
+    const bool shown = label->isVisibleTo(widget()) &&
+                       control<QLabel>(u"imgOwnListLegend"_s)->isVisibleTo(widget());
     return shown ? label->text() : QString();
 }
 
 void TestOwnListPanel::compareMessages(const QStringList& texts) const
 {
-    const QList<Desktop::Message>& messages = m_desktop.recorded.messages;
+    const QList<Desktop::Message>& messages = m_desktop.messages;
     QCOMPARE(messages.size(), texts.size());
     for (qsizetype i = 0; i < texts.size(); ++i) {
         QCOMPARE(messages[i].text, texts[i]);
@@ -327,7 +282,7 @@ void TestOwnListPanel::removeEndsAsTheListWalkDoes()
     QFETCH(int, selected);
     QFETCH(QStringList, boxesAfter);
     setOwnList(before);
-    QVERIFY(Build::write(path(u"custom.tmp"_s), Blank + Blank)); // left by an interrupted run
+    write(u"custom.tmp"_s, Blank + Blank); // left by an interrupted run
 
     clickEntry(ownList(), row);
     clickPicture(u"imgOwnListRemove"_s);
@@ -370,7 +325,7 @@ void TestOwnListPanel::clearAsksFirst()
     QFETCH(QString, refusal);
     setOwnList(before);
     clickEntry(catalogue(), 1);
-    m_desktop.recorded.nextAnswer = answer;
+    m_desktop.nextAnswer = answer;
     int entriesWhileAsked = -1;
     m_desktop.whileShown = [&] { entriesWhileAsked = ownList()->count(); };
 
@@ -378,7 +333,7 @@ void TestOwnListPanel::clearAsksFirst()
 
     QCOMPARE(entriesWhileAsked, 0);
     if (refusal.isEmpty()) {
-        const QList<Desktop::Message>& messages = m_desktop.recorded.messages;
+        const QList<Desktop::Message>& messages = m_desktop.messages;
         QCOMPARE(messages.size(), 1);
         QCOMPARE(messages[0].title, u"Quillane Emoticon"_s);
         QCOMPARE(messages[0].text, u"Você quer realmente excluir todos os itens de sua lista?"_s);
@@ -442,7 +397,7 @@ void TestOwnListPanel::fileFailureIsReportedAndChangesNothing()
     clickEntry(ownList(), 0);
     type(u"txtOwnListRepresentation"_s, u"!"_s);
     const QStringList shown = boxes();
-    m_desktop.recorded.nextAnswer = QMessageBox::Yes;
+    m_desktop.nextAnswer = QMessageBox::Yes;
     if (!readOnly.isEmpty())
         QVERIFY(FileModes::setWritable(path(readOnly), false));
     std::optional<AtomicFileWriter::SimulatedFault> fault;
@@ -451,8 +406,8 @@ void TestOwnListPanel::fileFailureIsReportedAndChangesNothing()
 
     clickPicture(picture);
 
-    const QList<Desktop::Message>& messages = m_desktop.recorded.messages;
-    QCOMPARE(messages.last().text, message.arg(m_store->DataFolder()) + Unchanged);
+    const QList<Desktop::Message>& messages = m_desktop.messages;
+    QCOMPARE(messages.last().text, message.arg(store().DataFolder()) + Unchanged);
     QCOMPARE(messages.last().title, u"Erro"_s);
     QCOMPARE(messages.last().icon, QMessageBox::Warning);
     QCOMPARE(ownListFile(), std::optional(Bee + Sun));
@@ -485,14 +440,14 @@ void TestOwnListPanel::selectionFillsTheBoxesAndCopies()
     setOwnList(Bee + Cat);
     clickEntry(catalogue(), 0);
 
-    clickEntry(find<EmoticonList>(list), row);
+    clickEntry(control<EmoticonList>(list), row);
 
     QCOMPARE(boxes(), shown);
     if (list == u"lstOwnListCustom")
         QCOMPARE(catalogue()->selectedRow(), 0);
     // Ctrl+C in the list copies the representation, never the padded name; nothing for none.
     QGuiApplication::clipboard()->setText(u"antes"_s);
-    QTest::keySequence(find<EmoticonList>(list), QKeySequence::Copy);
+    QTest::keySequence(control<EmoticonList>(list), QKeySequence::Copy);
     QCOMPARE(QGuiApplication::clipboard()->text(), shown[1].isEmpty() ? u"antes"_s : shown[1]);
 }
 
@@ -522,7 +477,7 @@ void TestOwnListPanel::searchSelectsTheFirstMatch()
 
     type(u"txtOwnListSearch"_s, keys);
     for (int i = 0; i < backspaces; ++i)
-        QTest::keyClick(find<QLineEdit>(u"txtOwnListSearch"_s), Qt::Key_Backspace);
+        QTest::keyClick(control<QLineEdit>(u"txtOwnListSearch"_s), Qt::Key_Backspace);
 
     QCOMPARE(catalogue()->selectedRow(), selected);
     QCOMPARE(boxes(), shown);
@@ -562,7 +517,7 @@ void TestOwnListPanel::typingLimitsBindTypingOnly()
     if (catalogueRow >= 0)
         clickEntry(catalogue(), catalogueRow);
 
-    auto* edit = find<QLineEdit>(box);
+    auto* edit = control<QLineEdit>(box);
     edit->setFocus();
     QTest::keyClick(edit, erased < 0 ? Qt::Key_Home : Qt::Key_End);
     for (int i = 0; i < std::abs(erased); ++i)
@@ -574,7 +529,7 @@ void TestOwnListPanel::typingLimitsBindTypingOnly()
 
 void TestOwnListPanel::keyboardWalksThePanelInOrder()
 {
-    find<QLineEdit>(u"txtOwnListSearch"_s)->setFocus();
+    control<QLineEdit>(u"txtOwnListSearch"_s)->setFocus();
     QStringList walked{QApplication::focusWidget()->objectName()};
     for (int i = 0; i < 4; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -587,28 +542,19 @@ void TestOwnListPanel::keyboardWalksThePanelInOrder()
 
 void TestOwnListPanel::additionShowsInTheOwnCategoryOfTheWindow()
 {
-    RecordingDesktop desktop;
-    MainWindow window(m_folder->path(), desktop);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    const auto toolbarButton = [&](const char* toolbar, int index) {
-        auto* bar = window.findChild<QToolBar*>(QString::fromLatin1(toolbar));
-        return bar->widgetForAction(bar->actions().at(index - 1));
-    };
-    QTest::mouseClick(toolbarButton("Toolbar1", 2), Qt::LeftButton);
-    auto* list = window.findChild<EmoticonList*>(u"lstOwnListEmoticons"_s);
-    const QModelIndex gato = list->model()->index(1, 0);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(gato).center());
-    QTest::mouseClick(window.findChild<QLabel*>(u"imgOwnListAdd"_s), Qt::LeftButton);
-    auto* legend = window.findChild<QLabel*>(u"lblOwnListLegend"_s);
+    open(std::make_unique<MainWindow>(path(QString()), m_desktop));
+    clickToolbarButton(u"Toolbar1"_s, 2);
+    clickEntry(catalogue(), 1);
+    clickPicture(u"imgOwnListAdd"_s);
+    auto* legend = control<QLabel>(u"lblOwnListLegend"_s);
     QVERIFY(!legend->isHidden());
 
-    QTest::mouseClick(toolbarButton("Toolbar1", 1), Qt::LeftButton);
-    auto* category = window.findChild<QComboBox*>(u"cboGeneralCategory"_s);
+    clickToolbarButton(u"Toolbar1"_s, 1);
+    auto* category = control<QComboBox>(u"cboGeneralCategory"_s);
     category->setFocus();
     QTest::keyClicks(category, u"L"_s);
     QCOMPARE(category->currentText(), u"LISTA PRÓPRIA"_s);
-    const QStringList listed = window.findChild<EmoticonList*>(u"lstGeneralEmoticons"_s)->entries();
+    const QStringList listed = control<EmoticonList>(u"lstGeneralEmoticons"_s)->entries();
     QCOMPARE(listed.size(), 1);
     QCOMPARE(listed[0].trimmed(), u"Gato"_s);
     // The shared timer hides the status word again, on whichever panel.

@@ -1,16 +1,13 @@
 #include "DataFileBuilder.h"
 #include "EmoticonList.h"
-#include "FindControl.h"
 #include "MainWindow.h"
-#include "RecordingDesktop.h"
+#include "WidgetTest.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QToolBar>
 
 using namespace Qt::StringLiterals;
@@ -23,12 +20,10 @@ const QStringList FrameNames = {u"fraGeneral"_s, u"fraConfig"_s, u"fraAOL"_s, u"
 
 // The window on a temporary program folder: 9 emoticons in the whole catalogue, 2 in the
 // own list.
-class TestMainWindow : public QObject {
+class TestMainWindow : public WidgetTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void opensOnTheBrowsePanelWithTheWholeCatalogue();
     void hasAFixedClientArea();
     void switchesPanels_data();
@@ -39,58 +34,34 @@ private slots:
     void linkButtonsLeaveThePanel();
 
 private:
-    template <typename T> T* find(const QString& name) const
-    {
-        return findControl<T>(m_window.get(), name);
-    }
+    void prepare() override;
     QStringList visibleFrames() const;
-    void clickToolbarButton(const QString& toolbar, int index);
     void appendOwnListRecord(const QString& name);
 
-    std::unique_ptr<QTemporaryDir> m_folder;
-    RecordingDesktop m_desktop;
-    std::unique_ptr<MainWindow> m_window;
+    MainWindow* m_window = nullptr;
 };
 
-void TestMainWindow::init()
+void TestMainWindow::prepare()
 {
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(Build::write(m_folder->filePath(u"all.bra"_s),
-                         Build::categoryFile(Build::numbered(u"Todos"_s, 9))));
-    QVERIFY(
-        Build::write(m_folder->filePath(u"custom.bra"_s),
-                     Build::ownListFile({{u" Meu gato "_s, u"=^.^="_s}, {u"Sol"_s, u"\\o/"_s}})));
-    m_window = std::make_unique<MainWindow>(m_folder->path(), m_desktop);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-}
-
-void TestMainWindow::cleanup()
-{
-    m_window.reset();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    write(u"all.bra"_s, Build::categoryFile(Build::numbered(u"Todos"_s, 9)));
+    write(u"custom.bra"_s,
+          Build::ownListFile({{u" Meu gato "_s, u"=^.^="_s}, {u"Sol"_s, u"\\o/"_s}}));
+    m_window = open(std::make_unique<MainWindow>(path(QString()), m_desktop));
 }
 
 QStringList TestMainWindow::visibleFrames() const
 {
     QStringList visible;
     for (const QString& name : FrameNames) {
-        if (find<QFrame>(name)->isVisibleTo(m_window.get()))
+        if (control<QFrame>(name)->isVisibleTo(m_window))
             visible.append(name);
     }
     return visible;
 }
 
-void TestMainWindow::clickToolbarButton(const QString& toolbar, int index)
-{
-    QToolBar* bar = find<QToolBar>(toolbar);
-    QWidget* button = bar->widgetForAction(bar->actions().at(index - 1));
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
 void TestMainWindow::appendOwnListRecord(const QString& name)
 {
-    QFile file(m_folder->filePath(u"custom.bra"_s));
+    QFile file(path(u"custom.bra"_s));
     QVERIFY(file.open(QIODevice::Append));
     file.write(Build::ownListFile({{name, u":-)"_s}}));
 }
@@ -99,10 +70,10 @@ void TestMainWindow::opensOnTheBrowsePanelWithTheWholeCatalogue()
 {
     QCOMPARE(m_window->windowTitle(), u"Quillane Emoticon"_s);
     QCOMPARE(visibleFrames(), QStringList{u"fraGeneral"_s});
-    QCOMPARE(find<QComboBox>(u"cboGeneralCategory"_s)->currentText(), u"TODOS"_s);
-    QCOMPARE(find<EmoticonList>(u"lstGeneralEmoticons"_s)->count(), 9);
-    QCOMPARE(find<QLabel>(u"lblGeneralEmoticonsNum"_s)->text(), u"9"_s);
-    QVERIFY(!find<QLabel>(u"lblGeneralCopied"_s)->isVisibleTo(m_window.get()));
+    QCOMPARE(control<QComboBox>(u"cboGeneralCategory"_s)->currentText(), u"TODOS"_s);
+    QCOMPARE(control<EmoticonList>(u"lstGeneralEmoticons"_s)->count(), 9);
+    QCOMPARE(control<QLabel>(u"lblGeneralEmoticonsNum"_s)->text(), u"9"_s);
+    QVERIFY(!control<QLabel>(u"lblGeneralCopied"_s)->isVisibleTo(m_window));
 }
 
 void TestMainWindow::hasAFixedClientArea()
@@ -145,12 +116,12 @@ void TestMainWindow::switchesPanels()
     QFETCH(QString, what);
     QFETCH(QString, frame);
 
-    find<QAction>(startMenuEntry)->trigger();
+    control<QAction>(startMenuEntry)->trigger();
     if (how == u"menu") {
-        find<QAction>(what)->trigger();
+        control<QAction>(what)->trigger();
     } else if (how == u"keys") {
         const QKeyCombination keys = QKeySequence(what)[0];
-        QTest::keyClick(m_window.get(), keys.key(), keys.keyboardModifiers());
+        QTest::keyClick(m_window, keys.key(), keys.keyboardModifiers());
     } else {
         const QStringList button = what.split(u':');
         clickToolbarButton(button[0], button[1].toInt());
@@ -160,33 +131,33 @@ void TestMainWindow::switchesPanels()
 
 void TestMainWindow::ownListButtonPreparesTheEditor()
 {
-    find<QLineEdit>(u"txtOwnListEmoticonName"_s)->setText(u"rascunho"_s);
-    find<QLineEdit>(u"txtOwnListRepresentation"_s)->setText(u":-/"_s);
+    control<QLineEdit>(u"txtOwnListEmoticonName"_s)->setText(u"rascunho"_s);
+    control<QLineEdit>(u"txtOwnListRepresentation"_s)->setText(u":-/"_s);
     clickToolbarButton(u"Toolbar1"_s, 2);
 
     QCOMPARE(visibleFrames(), QStringList{u"fraConfig"_s});
-    QCOMPARE(find<EmoticonList>(u"lstOwnListEmoticons"_s)->count(), 9);
-    EmoticonList* ownList = find<EmoticonList>(u"lstOwnListCustom"_s);
+    QCOMPARE(control<EmoticonList>(u"lstOwnListEmoticons"_s)->count(), 9);
+    EmoticonList* ownList = control<EmoticonList>(u"lstOwnListCustom"_s);
     QCOMPARE(ownList->count(), 2);
     QCOMPARE(ownList->entry(0), u"Meu gato"_s);
     QCOMPARE(ownList->selectedRow(), -1);
-    QVERIFY(find<QLineEdit>(u"txtOwnListEmoticonName"_s)->text().isEmpty());
-    QVERIFY(find<QLineEdit>(u"txtOwnListRepresentation"_s)->text().isEmpty());
+    QVERIFY(control<QLineEdit>(u"txtOwnListEmoticonName"_s)->text().isEmpty());
+    QVERIFY(control<QLineEdit>(u"txtOwnListRepresentation"_s)->text().isEmpty());
 }
 
 void TestMainWindow::ownListMenuEntryRefreshesNothing()
 {
-    find<QAction>(u"mnuConfig"_s)->trigger();
-    QCOMPARE(find<EmoticonList>(u"lstOwnListEmoticons"_s)->count(), 0);
-    QCOMPARE(find<EmoticonList>(u"lstOwnListCustom"_s)->count(), 0);
+    control<QAction>(u"mnuConfig"_s)->trigger();
+    QCOMPARE(control<EmoticonList>(u"lstOwnListEmoticons"_s)->count(), 0);
+    QCOMPARE(control<EmoticonList>(u"lstOwnListCustom"_s)->count(), 0);
 
     clickToolbarButton(u"Toolbar1"_s, 2);
-    find<QLineEdit>(u"txtOwnListEmoticonName"_s)->setText(u"rascunho"_s);
+    control<QLineEdit>(u"txtOwnListEmoticonName"_s)->setText(u"rascunho"_s);
     appendOwnListRecord(u"Novo"_s);
-    find<QAction>(u"mnuGeneral"_s)->trigger();
-    find<QAction>(u"mnuConfig"_s)->trigger();
-    QCOMPARE(find<EmoticonList>(u"lstOwnListCustom"_s)->count(), 2);
-    QCOMPARE(find<QLineEdit>(u"txtOwnListEmoticonName"_s)->text(), u"rascunho"_s);
+    control<QAction>(u"mnuGeneral"_s)->trigger();
+    control<QAction>(u"mnuConfig"_s)->trigger();
+    QCOMPARE(control<EmoticonList>(u"lstOwnListCustom"_s)->count(), 2);
+    QCOMPARE(control<QLineEdit>(u"txtOwnListEmoticonName"_s)->text(), u"rascunho"_s);
 }
 
 void TestMainWindow::messengerButtonsRebuildTheOwnList()
@@ -194,13 +165,13 @@ void TestMainWindow::messengerButtonsRebuildTheOwnList()
     appendOwnListRecord(u"Novo"_s);
     clickToolbarButton(u"Toolbar2"_s, 2);
     QCOMPARE(visibleFrames(), QStringList{u"fraMSN"_s});
-    QCOMPARE(find<EmoticonList>(u"lstOwnListCustom"_s)->count(), 3);
-    QCOMPARE(find<EmoticonList>(u"lstOwnListEmoticons"_s)->count(), 0);
+    QCOMPARE(control<EmoticonList>(u"lstOwnListCustom"_s)->count(), 3);
+    QCOMPARE(control<EmoticonList>(u"lstOwnListEmoticons"_s)->count(), 0);
 }
 
 void TestMainWindow::linkButtonsLeaveThePanel()
 {
-    find<QAction>(u"mnuYahoo"_s)->trigger();
+    control<QAction>(u"mnuYahoo"_s)->trigger();
     clickToolbarButton(u"Toolbar3"_s, 1);
     clickToolbarButton(u"Toolbar3"_s, 2);
     QCOMPARE(visibleFrames(), QStringList{u"fraYahoo"_s});

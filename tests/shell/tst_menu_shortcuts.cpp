@@ -1,36 +1,24 @@
 #include "MainWindow.h"
-#include "RecordingDesktop.h"
+#include "WidgetTest.h"
 
 #include <QAction>
 #include <QFrame>
 #include <QLineEdit>
-#include <QTemporaryDir>
-#include <QTest>
 
 using namespace Qt::StringLiterals;
 
 // The menu's shortcuts switch panels whichever text box the user is typing in: the keys go to
 // the focused box, as a person's do, and the box must not keep them for itself.
-class TestMenuShortcuts : public QObject {
+class TestMenuShortcuts : public WidgetTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void switchPanelsFromATextBox_data();
     void switchPanelsFromATextBox();
 
 private:
-    QTemporaryDir m_folder;
-    RecordingDesktop m_desktop;
-    std::unique_ptr<MainWindow> m_window;
+    void prepare() override { open(std::make_unique<MainWindow>(path(QString()), m_desktop)); }
 };
-
-void TestMenuShortcuts::initTestCase()
-{
-    m_window = std::make_unique<MainWindow>(m_folder.path(), m_desktop);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-}
 
 void TestMenuShortcuts::switchPanelsFromATextBox_data()
 {
@@ -64,16 +52,16 @@ void TestMenuShortcuts::switchPanelsFromATextBox()
     QFETCH(QKeySequence, keys);
     QFETCH(QString, frame);
 
-    m_window->findChild<QAction*>(panelEntry)->trigger();
-    auto* textBox = m_window->findChild<QLineEdit*>(box);
+    control<QAction>(panelEntry)->trigger();
+    auto* textBox = control<QLineEdit>(box);
     textBox->setText(u"texto"_s);
     textBox->setFocus();
     QVERIFY(textBox->hasFocus());
 
     QTest::keyClick(textBox, keys[0].key(), keys[0].keyboardModifiers());
-    auto* shown = m_window->findChild<QFrame*>(frame);
+    auto* shown = control<QFrame>(frame);
     QVERIFY(shown->isVisible());
-    for (auto* other : m_window->findChildren<QFrame*>(QRegularExpression(u"^fra"_s)))
+    for (auto* other : widget()->findChildren<QFrame*>(QRegularExpression(u"^fra"_s)))
         QCOMPARE(other->isVisible(), other == shown);
     QCOMPARE(textBox->text(), u"texto"_s);
     QVERIFY(!textBox->hasSelectedText());

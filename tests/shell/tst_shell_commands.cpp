@@ -1,11 +1,10 @@
 #include "DataFileBuilder.h"
 #include "EmoticonList.h"
 #include "FileModes.h"
-#include "FindControl.h"
 #include "MainWindow.h"
 #include "PreviewArea.h"
 #include "QtTranslations.h"
-#include "RecordingDesktop.h"
+#include "WidgetTest.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -15,8 +14,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QToolBar>
 #include <QTranslator>
 #include <QWindow>
 
@@ -25,13 +22,11 @@ namespace Build = DataFileBuilder;
 
 // The window's commands that switch no panel: the help page and the maker's pages, "Sempre
 // Visível", the about box; and the start and the end of a run with the settings file.
-class TestShellCommands : public QObject {
+class TestShellCommands : public WidgetTest {
     Q_OBJECT
 
 private slots:
     void initTestCase() { QVERIFY(FileModes::obeyFileModes()); }
-    void init();
-    void cleanup();
     void linksHandTheirAddressToTheShell_data();
     void linksHandTheirAddressToTheShell();
     void linkThatCannotOpenChangesNothing();
@@ -45,19 +40,12 @@ private slots:
     void qtStandardMenusSpeakPortuguese();
 
 private:
+    void prepare() override;
     void openWindow(std::optional<QByteArray> settings = std::nullopt);
-    template <typename T> T* find(const QString& name) const
-    {
-        return findControl<T>(m_window.get(), name);
-    }
-    QString settingsPath() const { return m_folder->filePath(u"emoticon.dat"_s); }
     QByteArray settings() const;
     QWidget* aboutBox() const { return m_window->findChild<QWidget*>(u"frmAbout"_s); }
-    void clickToolbarButton(const QString& toolbar, int index);
 
-    std::unique_ptr<QTemporaryDir> m_folder;
-    RecordingDesktop m_desktop;
-    std::unique_ptr<MainWindow> m_window;
+    MainWindow* m_window = nullptr;
 };
 
 namespace {
@@ -70,39 +58,22 @@ QByteArray tagged(const QByteArray& text)
 
 } // namespace
 
-void TestShellCommands::init()
+void TestShellCommands::prepare()
 {
-    m_desktop = {};
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(Build::write(m_folder->filePath(u"all.bra"_s),
-                         Build::categoryFile(Build::numbered(u"Todos"_s, 4))));
+    write(u"all.bra"_s, Build::categoryFile(Build::numbered(u"Todos"_s, 4)));
 }
 
 void TestShellCommands::openWindow(std::optional<QByteArray> content)
 {
     if (content)
-        QVERIFY(Build::write(settingsPath(), *content));
-    m_window = std::make_unique<MainWindow>(m_folder->path(), m_desktop);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-}
-
-void TestShellCommands::cleanup()
-{
-    m_window.reset();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+        write(u"emoticon.dat"_s, *content);
+    m_window = open(std::make_unique<MainWindow>(path(QString()), m_desktop));
 }
 
 QByteArray TestShellCommands::settings() const
 {
-    QFile file(settingsPath());
+    QFile file(path(u"emoticon.dat"_s));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-void TestShellCommands::clickToolbarButton(const QString& toolbar, int index)
-{
-    auto* bar = find<QToolBar>(toolbar);
-    QTest::mouseClick(bar->widgetForAction(bar->actions().at(index - 1)), Qt::LeftButton);
 }
 
 void TestShellCommands::linksHandTheirAddressToTheShell_data()
@@ -128,17 +99,17 @@ void TestShellCommands::linksHandTheirAddressToTheShell()
     QFETCH(QString, how);
     QFETCH(QString, address);
     openWindow();
-    find<QAction>(u"mnuYahoo"_s)->trigger();
+    control<QAction>(u"mnuYahoo"_s)->trigger();
 
     if (how == u"keys") {
-        find<QAction>(u"mnuGeneral"_s)->trigger();
-        auto* search = find<QLineEdit>(u"txtGeneralSearch"_s);
+        control<QAction>(u"mnuGeneral"_s)->trigger();
+        auto* search = control<QLineEdit>(u"txtGeneralSearch"_s);
         search->setFocus();
         QTest::keyClick(search, Qt::Key_F1, Qt::ControlModifier);
     } else if (how.startsWith(u"Toolbar3:")) {
         clickToolbarButton(u"Toolbar3"_s, how.back().digitValue());
     } else {
-        find<QAction>(how)->trigger();
+        control<QAction>(how)->trigger();
     }
 
     QCOMPARE(m_desktop.links.size(), 1);
@@ -146,37 +117,36 @@ void TestShellCommands::linksHandTheirAddressToTheShell()
     if (address.startsWith(u"http"))
         QCOMPARE(link.toString(), address);
     else
-        QCOMPARE(link.toLocalFile(), QDir(m_folder->path()).filePath(address));
+        QCOMPARE(link.toLocalFile(), path(address));
     QVERIFY(m_desktop.messages.isEmpty());
     if (how != u"keys")
-        QVERIFY(find<QFrame>(u"fraYahoo"_s)->isVisible());
+        QVERIFY(control<QFrame>(u"fraYahoo"_s)->isVisible());
 }
 
 void TestShellCommands::linkThatCannotOpenChangesNothing()
 {
     openWindow();
     m_desktop.linksOpen = false;
-    find<QAction>(u"mnuContents"_s)->trigger();
+    control<QAction>(u"mnuContents"_s)->trigger();
     clickToolbarButton(u"Toolbar3"_s, 1);
     QCOMPARE(m_desktop.links.size(), 2);
     QVERIFY(m_desktop.messages.isEmpty());
-    QVERIFY(find<QFrame>(u"fraGeneral"_s)->isVisible());
+    QVERIFY(control<QFrame>(u"fraGeneral"_s)->isVisible());
 }
 
 void TestShellCommands::alwaysOnTopTogglesTogether()
 {
     openWindow();
-    auto* entry = find<QAction>(u"mnuAlwaysOnTop"_s);
+    auto* entry = control<QAction>(u"mnuAlwaysOnTop"_s);
     const QPoint place = m_window->pos();
     // The window changes its layer in place: it is not made anew and keeps the focus.
-    find<QLineEdit>(u"txtGeneralSearch"_s)->setFocus();
+    control<QLineEdit>(u"txtGeneralSearch"_s)->setFocus();
     for (const bool on : {true, false}) {
         entry->trigger();
         QCOMPARE(m_window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint), on);
-        QCOMPARE(QApplication::focusWidget(), find<QLineEdit>(u"txtGeneralSearch"_s));
+        QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(u"txtGeneralSearch"_s));
         QCOMPARE(entry->isChecked(), on);
         QCOMPARE(m_window->windowFlags().testFlag(Qt::WindowStaysOnTopHint), on);
-        QCOMPARE(m_window->AlwaysOnTopSetting, on ? u"YYY"_s : u"NNN"_s);
         QVERIFY(m_window->isVisible());
         QCOMPARE(m_window->pos(), place);
     }
@@ -209,22 +179,21 @@ void TestShellCommands::startsAndEndsWithTheSettingsFile()
     QFETCH(QByteArray, after);
 
     openWindow(before);
-    QCOMPARE(find<QAction>(u"mnuAlwaysOnTop"_s)->isChecked(), onTop);
+    QCOMPARE(control<QAction>(u"mnuAlwaysOnTop"_s)->isChecked(), onTop);
     QCOMPARE(m_window->windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
-    QCOMPARE(m_window->AlwaysOnTopSetting, onTop ? u"YYY"_s : u"NNN"_s);
     // The rest of the starting state.
-    QCOMPARE(find<QLabel>(u"lblGeneralView"_s)->text(), u"Visão Original"_s);
-    QCOMPARE(find<QLabel>(u"lblGeneralSize"_s)->text(), u"Médio"_s);
-    QCOMPARE(find<QComboBox>(u"cboGeneralCategory"_s)->currentText(), u"TODOS"_s);
-    QCOMPARE(find<QLabel>(u"lblGeneralEmoticonsNum"_s)->text(), u"4"_s);
-    QCOMPARE(find<EmoticonList>(u"lstGeneralEmoticons"_s)->count(), 4);
-    const QImage preview = find<PreviewArea>(u"picEmoticon"_s)->drawing();
+    QCOMPARE(control<QLabel>(u"lblGeneralView"_s)->text(), u"Visão Original"_s);
+    QCOMPARE(control<QLabel>(u"lblGeneralSize"_s)->text(), u"Médio"_s);
+    QCOMPARE(control<QComboBox>(u"cboGeneralCategory"_s)->currentText(), u"TODOS"_s);
+    QCOMPARE(control<QLabel>(u"lblGeneralEmoticonsNum"_s)->text(), u"4"_s);
+    QCOMPARE(control<EmoticonList>(u"lstGeneralEmoticons"_s)->count(), 4);
+    const QImage preview = control<PreviewArea>(u"picEmoticon"_s)->drawing();
     QCOMPARE(preview.pixelColor(preview.rect().center()), QColor(0, 0, 128));
-    QCOMPARE(find<QLabel>(u"lblGeneralEmoticon"_s)->text(), QString());
+    QCOMPARE(control<PreviewArea>(u"picEmoticon"_s)->accessibleDescription(), QString());
 
     if (toggle)
-        find<QAction>(u"mnuAlwaysOnTop"_s)->trigger();
-    find<QAction>(u"mnuExit"_s)->trigger();
+        control<QAction>(u"mnuAlwaysOnTop"_s)->trigger();
+    control<QAction>(u"mnuExit"_s)->trigger();
     QVERIFY(!m_window->isVisible());
     QCOMPARE(settings(), after);
 }
@@ -232,10 +201,10 @@ void TestShellCommands::startsAndEndsWithTheSettingsFile()
 void TestShellCommands::unwritableSettingsAreReportedAndTheWindowCloses()
 {
     openWindow(tagged("NNN"));
-    find<QAction>(u"mnuAlwaysOnTop"_s)->trigger();
-    QVERIFY(FileModes::setWritable(settingsPath(), false));
+    control<QAction>(u"mnuAlwaysOnTop"_s)->trigger();
+    QVERIFY(FileModes::setWritable(path(u"emoticon.dat"_s), false));
     m_window->close();
-    QVERIFY(FileModes::setWritable(settingsPath(), true));
+    QVERIFY(FileModes::setWritable(path(u"emoticon.dat"_s), true));
 
     QVERIFY(!m_window->isVisible());
     QCOMPARE(m_desktop.messages.size(), 1);
@@ -250,7 +219,7 @@ void TestShellCommands::unwritableSettingsAreReportedAndTheWindowCloses()
 void TestShellCommands::aboutBoxIsOneNonModalToolWindow()
 {
     openWindow();
-    find<QAction>(u"mnuAbout"_s)->trigger();
+    control<QAction>(u"mnuAbout"_s)->trigger();
     QWidget* box = aboutBox();
     QVERIFY(box);
     QVERIFY(box->isVisible());
@@ -258,25 +227,25 @@ void TestShellCommands::aboutBoxIsOneNonModalToolWindow()
     QCOMPARE(box->windowType(), Qt::Tool);
     QCOMPARE(box->size(), QSize(359, 231));
     QCOMPARE(box->windowModality(), Qt::NonModal);
-    QCOMPARE(box->parentWidget(), m_window.get());
+    QCOMPARE(box->parentWidget(), m_window);
     for (const QLabel* label : box->findChildren<QLabel*>()) {
         if (!label->text().isEmpty())
             QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
                      qPrintable(label->text()));
     }
 
-    find<QAction>(u"mnuAbout"_s)->trigger();
+    control<QAction>(u"mnuAbout"_s)->trigger();
     QCOMPARE(m_window->findChildren<QWidget*>(u"frmAbout"_s).size(), 1);
     QCOMPARE(aboutBox(), box);
     // The main window stays usable.
-    find<QAction>(u"mnuAOL"_s)->trigger();
-    QVERIFY(find<QFrame>(u"fraAOL"_s)->isVisible());
+    control<QAction>(u"mnuAOL"_s)->trigger();
+    QVERIFY(control<QFrame>(u"fraAOL"_s)->isVisible());
 }
 
 void TestShellCommands::aboutBoxCloseCaptionLightsUnderTheMouse()
 {
     openWindow();
-    find<QAction>(u"mnuAbout"_s)->trigger();
+    control<QAction>(u"mnuAbout"_s)->trigger();
     QVERIFY(QTest::qWaitForWindowExposed(aboutBox()));
     // Beside its owner: the test platform's pointer finds the first window under it.
     aboutBox()->move(m_window->frameGeometry().topRight() + QPoint(20, 0));
@@ -300,25 +269,25 @@ void TestShellCommands::aboutBoxCloseCaptionLightsUnderTheMouse()
     // Choosing the entry again brings the open box forward without loading it anew.
     QTest::mouseMove(aboutBox()->findChild<QLabel*>(u"lblAboutClose"_s));
     QTRY_COMPARE(closeColour(), hot);
-    find<QAction>(u"mnuAbout"_s)->trigger();
+    control<QAction>(u"mnuAbout"_s)->trigger();
     QCOMPARE(closeColour(), hot);
 
     QTest::mouseClick(aboutBox()->findChild<QLabel*>(u"lblAboutClose"_s), Qt::LeftButton);
     QTRY_VERIFY(!aboutBox());
-    find<QAction>(u"mnuAbout"_s)->trigger();
+    control<QAction>(u"mnuAbout"_s)->trigger();
     QCOMPARE(closeColour(), rest);
 }
 
 void TestShellCommands::aboutBoxLinks()
 {
     openWindow();
-    find<QAction>(u"mnuAbout"_s)->trigger();
+    control<QAction>(u"mnuAbout"_s)->trigger();
     QVERIFY(QTest::qWaitForWindowExposed(aboutBox()));
     auto* site = aboutBox()->findChild<QLabel*>(u"lblAboutInternet"_s);
     auto* mail = aboutBox()->findChild<QLabel*>(u"lblAboutEMAIL"_s);
     QTest::mouseClick(site, Qt::LeftButton);
     QTest::mouseClick(mail, Qt::LeftButton);
-    find<QAction>(u"mnuQuillaneHomePage"_s)->trigger();
+    control<QAction>(u"mnuQuillaneHomePage"_s)->trigger();
 
     QCOMPARE(m_desktop.links.size(), 3);
     QCOMPARE(m_desktop.links[0], m_desktop.links[2]);

@@ -1,49 +1,39 @@
 #include "Categories.h"
 #include "EmoticonList.h"
 #include "MainWindow.h"
-#include "RecordingDesktop.h"
+#include "WidgetTest.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QStyle>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QToolBar>
 
 using namespace Qt::StringLiterals;
 
 // Every entry of the shipped catalogue shows whole in the lists that show it: the browse list
 // for each category, and the own-list editor's list of the whole catalogue.
-class TestShippedCatalogueFits : public QObject {
+class TestShippedCatalogueFits : public WidgetTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void namesFitTheBrowseList_data();
     void namesFitTheBrowseList();
     void namesFitTheOwnListEditor();
 
 private:
+    void prepare() override;
     // The entries the list does not show whole; all of them when the list is empty.
     static QStringList entriesCut(const EmoticonList* list);
-
-    QTemporaryDir m_folder;
-    RecordingDesktop m_desktop;
-    std::unique_ptr<MainWindow> m_window;
 };
 
-void TestShippedCatalogueFits::initTestCase()
+void TestShippedCatalogueFits::prepare()
 {
     // A copy, so that the window never writes beside the built program.
     const QDir shipped(QStringLiteral(QUILLANE_SHIPPED_CATALOGUE));
     for (const QString& file : shipped.entryList({u"*.bra"_s}, QDir::Files))
-        QVERIFY(QFile::copy(shipped.filePath(file), m_folder.filePath(file)));
-    m_window = std::make_unique<MainWindow>(m_folder.path(), m_desktop);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QVERIFY(QFile::copy(shipped.filePath(file), path(file)));
+    open(std::make_unique<MainWindow>(path(QString()), m_desktop));
 }
 
 QStringList TestShippedCatalogueFits::entriesCut(const EmoticonList* list)
@@ -87,19 +77,16 @@ void TestShippedCatalogueFits::namesFitTheBrowseList_data()
 void TestShippedCatalogueFits::namesFitTheBrowseList()
 {
     QFETCH(QString, entry);
-    auto* selector = m_window->findChild<QComboBox*>(u"cboGeneralCategory"_s);
+    auto* selector = control<QComboBox>(u"cboGeneralCategory"_s);
     selector->setCurrentText(entry);
     emit selector->activated(selector->currentIndex());
-    QCOMPARE(entriesCut(m_window->findChild<EmoticonList*>(u"lstGeneralEmoticons"_s)),
-             QStringList());
+    QCOMPARE(entriesCut(control<EmoticonList>(u"lstGeneralEmoticons"_s)), QStringList());
 }
 
 void TestShippedCatalogueFits::namesFitTheOwnListEditor()
 {
-    auto* toolbar = m_window->findChild<QToolBar*>(u"Toolbar1"_s);
-    toolbar->actions().at(1)->trigger();
-    QCOMPARE(entriesCut(m_window->findChild<EmoticonList*>(u"lstOwnListEmoticons"_s)),
-             QStringList());
+    clickToolbarButton(u"Toolbar1"_s, 2);
+    QCOMPARE(entriesCut(control<EmoticonList>(u"lstOwnListEmoticons"_s)), QStringList());
 }
 
 QTEST_MAIN(TestShippedCatalogueFits)

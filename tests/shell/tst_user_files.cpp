@@ -87,7 +87,7 @@ void TestUserFiles::readOnlyProgramFolderKeepsTheCatalogueAndTheUsersFilesApart(
     QCOMPARE(ownList.append(EmoticonRecord::fromTexts(u"Gato", u"=^.^=")), std::nullopt);
     QCOMPARE(ownList.append(EmoticonRecord::fromTexts(u"Sol", u"\\o/")), std::nullopt);
     QCOMPARE(ownList.remove(0), std::nullopt);
-    QCOMPARE(SettingsFile(store).writeAlwaysOnTop(SettingsFile::On), std::nullopt);
+    QCOMPARE(SettingsFile(store).writeAlwaysOnTop(true), std::nullopt);
 
     QFile ownListFile(QDir(userFolder).filePath(u"custom.bra"_s));
     QVERIFY(ownListFile.open(QIODevice::ReadOnly));

@@ -3,15 +3,19 @@
 #include "Desktop.h"
 
 #include <QList>
+#include <functional>
 #include <utility>
 
 // A desktop that records instead of acting: no sound, no dialog, no browser. Message boxes
-// answer with the answer set beforehand (OK when none was set).
+// answer with the answer set beforehand (OK when none was set); a test may look at the window
+// while one is open.
 class RecordingDesktop final : public Desktop {
 public:
     void beep() override { ++beeps; }
     QMessageBox::StandardButton showMessage(QWidget*, const Message& message) override
     {
+        if (whileShown)
+            whileShown();
         messages.append(message);
         return std::exchange(nextAnswer, QMessageBox::Ok);
     }
@@ -26,4 +30,5 @@ public:
     QList<QUrl> links;
     bool linksOpen = true; // whether the desktop finds a program for a link
     QMessageBox::StandardButton nextAnswer = QMessageBox::Ok;
+    std::function<void()> whileShown;
 };

@@ -1,11 +1,10 @@
 #include "EmoticonList.h"
-
-#include <QTest>
+#include "WidgetTest.h"
 
 using namespace Qt::StringLiterals;
 
 // A list's one selection as a person handles it: it moves, it is never dropped.
-class TestEmoticonList : public QObject {
+class TestEmoticonList : public WidgetTest {
     Q_OBJECT
 
 private slots:
@@ -33,10 +32,9 @@ void TestEmoticonList::aPersonCannotSelectNothing()
     QFETCH(bool, control);
     QFETCH(int, row);
     QFETCH(int, selected);
-    EmoticonList list;
+    auto& list = *open(std::make_unique<EmoticonList>());
     list.resize(200, 200);
     list.setEntries({u"Abelha"_s, u"Bala"_s, u"Bolo"_s});
-    list.show();
     list.selectRow(1);
 
     const Qt::KeyboardModifiers modifiers = control ? Qt::ControlModifier : Qt::NoModifier;

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "CatalogueStore.h"
+#include "ConfirmationTimer.h"
+#include "RecordingDesktop.h"
+
+#include <QObject>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+// What every widget test shares; each test class derives from it and holds only its cases.
+// Before each test function: a fresh temporary program folder (the store reads it) and a
+// recording desktop, then the test class's prepare(). After it: the widget under test gone,
+// and no window of the program left open.
+class WidgetTest : public QObject {
+    Q_OBJECT
+
+protected:
+    QString path(const QString& fileName) const { return m_folder->filePath(fileName); }
+    // Writes bytes as fileName in the program folder, replacing it.
+    void write(const QString& fileName, const QByteArray& bytes) const;
+
+    // Shows widget, the widget under test, and waits until it is active.
+    template <typename W> W* open(std::unique_ptr<W> widget)
+    {
+        W* opened = widget.get();
+        m_widget = std::move(widget);
+        m_widget->show();
+        if (!QTest::qWaitForWindowActive(m_widget.get()))
+            qFatal("the widget under test did not open");
+        return opened;
+    }
+    QWidget* widget() const { return m_widget.get(); }
+
+    // The control named name in the widget under test, found as a person finds it: by what it
+    // is, not where. The window builds its hidden panels just after its first frame, so a
+    // control may take a moment to appear; a missing control ends the test program.
+    template <typename T> T* control(const QString& name) const
+    {
+        T* found = nullptr;
+        if (!QTest::qWaitFor([&] { return (found = m_widget->findChild<T*>(name)) != nullptr; },
+                             5000))
+            qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+
+    // Clicks the button at index (1-based) of the toolbar named toolbar.
+    void clickToolbarButton(const QString& toolbar, int index) const;
+
+    CatalogueStore& store() const { return *m_store; }
+    ConfirmationTimer& timer() const { return *m_timer; }
+    RecordingDesktop m_desktop;
+
+private slots:
+    void init();
+    void cleanup();
+
+private:
+    virtual void prepare() {}
+    virtual void finish() {}
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<CatalogueStore> m_store;
+    std::unique_ptr<ConfirmationTimer> m_timer;
+    std::unique_ptr<QWidget> m_widget;
+};
