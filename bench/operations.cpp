@@ -61,8 +61,8 @@ int main(int argc, char* argv[])
 
     std::printf("| %-52s | %8s | %8s | %8s | %8s | %s |\n", "operation (ms)", "median", "p10",
                 "p90", "target", "");
-    std::printf("|%s|%s|%s|%s|%s|%s|\n", std::string(54, '-').c_str(), "----------",
-                "----------", "----------", "----------", "--------");
+    std::printf("|%s|%s|%s|%s|%s|%s|\n", std::string(54, '-').c_str(), "----------", "----------",
+                "----------", "----------", "--------");
 
     reportMedian("category change to TODOS, 100,000 records", 21, 40, [&](int) {
         emit category->activated(category->findText(QStringLiteral("TODOS")));
