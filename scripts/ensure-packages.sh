@@ -27,8 +27,10 @@ ensure_packages() {
 # through xcb).
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev libxkbcommon-dev libxcb1-dev
                 fonts-liberation2 fonts-liberation fonts-dejavu-core xdg-utils)
-# What the tests need on top: a headless X server, input, the clipboard, a window manager, and
-# the validators of the installed desktop entry and metainfo.
-TEST_PACKAGES=(xvfb xauth xdotool xclip x11-utils openbox desktop-file-utils appstream)
+# What the tests need on top: a headless X server, input, the clipboard, a window manager, the
+# validators of the installed desktop entry and metainfo, and a Wayland session (weston with
+# XWayland, its clipboard tools, Qt's Wayland platform).
+TEST_PACKAGES=(xvfb xauth xdotool xclip x11-utils openbox desktop-file-utils appstream
+               weston xwayland wl-clipboard qt6-wayland)
 # The fuzz targets: clang with its sanitizer runtimes and libFuzzer.
 RELIABILITY_PACKAGES=(clang libclang-rt-14-dev libfuzzer-14-dev)
