@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2001-2026 Quillane
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The program in a Wayland session: weston with XWayland, run on the test's own X server, whose
 # keyboard becomes weston's seat (weston's headless backend has none: no keyboard, no
 # clipboard). In each row the program starts on the platform the rule chooses, as the plugin

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2001-2026 Quillane
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # cmake --install into a temporary prefix: the program folder, the launcher, the desktop entry,
 # the AppStream metainfo and the icon are all there, and the validators pass.
 set -euo pipefail
