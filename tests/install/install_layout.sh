@@ -3,34 +3,21 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # cmake --install into a temporary prefix: the program folder, the launcher, the desktop entry,
-# the AppStream metainfo and the icon are all there, and the validators pass.
+# the AppStream metainfo, the icon, the copyright, the changelog and the manual pages are all
+# there, and the validators pass.
 set -euo pipefail
 build_dir=$1
+source "$(dirname "$0")/layout.sh"
 id=example.quillane.Emoticon
 program=lib/quillane-emoticon
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 # A blank in the prefix, as in a home folder's name, must survive into the desktop entry.
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 prefix="$root/pre fix"
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
-
-for file in "$program/quillane-emoticon" \
-    "$program"/{all,animals,foods,objects,celebrit,occupati}.bra "$program/help/index-bra.html" \
-    bin/quillane-emoticon bin/quillane-catalogue "share/applications/$id.desktop" \
-    "share/metainfo/$id.metainfo.xml" "share/icons/hicolor/scalable/apps/$id.svg"; do
-    [ -f "$prefix/$file" ] || fail "$file is not installed"
-done
-for picture in $(grep -o 'art/[a-z0-9-]*\.svg' "$prefix/$program/help/index-bra.html" | sort -u); do
-    [ -f "$prefix/$program/help/$picture" ] || fail "the help page's $picture is not installed"
-done
-# Nothing the program writes comes with it.
-[ -z "$(find "$prefix" -name custom.bra -o -name custom.tmp -o -name emoticon.dat)" ] ||
-    fail "a user's file is installed"
+(cd "$prefix" && find . -mindepth 1 -printf '%P\n') >"$root/listing"
+check_layout "$root/listing" "$prefix/$program/help/index-bra.html"
 
 # The launcher is a relative link, so the program finds its folder and the install can move.
 [ "$(readlink -f "$prefix/bin/quillane-emoticon")" = "$(readlink -f "$prefix/$program/quillane-emoticon")" ] ||
