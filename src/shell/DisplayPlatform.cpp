@@ -5,29 +5,16 @@
 
 namespace DisplayPlatform {
 
-namespace {
-
-bool userChosePlatform(const QProcessEnvironment& environment, const QByteArrayList& arguments)
+QByteArray forSession(const QProcessEnvironment& environment)
 {
-    // Qt reads "--platform" as "-platform".
-    return !environment.value(QStringLiteral("QT_QPA_PLATFORM")).isEmpty() ||
-           arguments.contains("-platform") || arguments.contains("--platform");
-}
-
-bool isWaylandSession(const QProcessEnvironment& environment)
-{
-    return !environment.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty() ||
-           environment.value(QStringLiteral("XDG_SESSION_TYPE")) == QLatin1String("wayland");
-}
-
-} // namespace
-
-QByteArray forSession(const QProcessEnvironment& environment, const QByteArrayList& arguments)
-{
+    const auto variable = [&environment](const char* name) {
+        return environment.value(QLatin1String(name));
+    };
+    const bool waylandSession =
+        !variable("WAYLAND_DISPLAY").isEmpty() || variable("XDG_SESSION_TYPE") == u"wayland";
     // Without an X display Qt's own order already starts with Wayland; in an X11 session it is
     // X11 alone.
-    if (userChosePlatform(environment, arguments) || !isWaylandSession(environment) ||
-        environment.value(QStringLiteral("DISPLAY")).isEmpty())
+    if (!variable("QT_QPA_PLATFORM").isEmpty() || !waylandSession || variable("DISPLAY").isEmpty())
         return {};
     return QByteArrayLiteral("xcb;wayland");
 }

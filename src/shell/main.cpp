@@ -34,8 +34,8 @@ void bringForward(QWidget& window, const QByteArray& activationToken)
 
 int main(int argc, char* argv[])
 {
-    const QByteArray platform = DisplayPlatform::forSession(
-        QProcessEnvironment::systemEnvironment(), QByteArrayList(argv, argv + argc));
+    const QByteArray platform =
+        DisplayPlatform::forSession(QProcessEnvironment::systemEnvironment());
     if (!platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", platform);
     QApplication application(argc, argv);
