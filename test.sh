@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2001-2026 Quillane
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds with warnings as errors (in build/, as ./run.sh does) and
 # runs every test headless; then runs them all again under the address and undefined-behaviour
 # sanitizers, and each fuzz target for 12 seconds.

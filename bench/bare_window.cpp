@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2001-2026 Quillane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for start-up: the barest Qt Widgets window, a main window with one label.
 #include <QApplication>
 #include <QLabel>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2001-2026 Quillane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The operations a person repeats, on catalogues a hundred times the shipped one: choosing
 // "TODOS" on 100,000 records, a keystroke in the search box over 100,000 entries, a selection,
 // and adding, removing and rebuilding on an own list of 10,000 records. Each runs in the real

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2001-2026 Quillane
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the program and its benchmarks in Release (in build-bench/) and prints the tables:
 # start-up beside a bare Qt window, and the operations a person repeats, on catalogues a
 # hundred times the shipped one. Needs an X server; without one it starts its own (Xvfb).

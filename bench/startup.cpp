@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2001-2026 Quillane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up of the real program beside a bare Qt window, measured the same way in the same
 // run: from the start of the process to the mapping of its main window on the X server, and
 // the resident memory once it has drawn. The program runs from two copies of its folder: one

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2001-2026 Quillane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Without libFuzzer: gives every file named on the command line, and every file in every
 // folder named, to the target once. CTest replays the seed corpus this way in each build.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2001-2026 Quillane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Category files as the program reads them: the list (one entry per whole record after the
 // leading block, floor((L - 1000) / 50) of them), each entry's record read again by its index,
 // and the texts that are shown and copied.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2001-2026 Quillane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The catalogue tool's dump of any file, read as either layout: the report stays short, a file
 // that is mostly unreadable gives no text, any other text compiles (unless it holds no
 // emoticon at all), and a dump without problems compiles back to the very bytes.

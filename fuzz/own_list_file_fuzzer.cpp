@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2001-2026 Quillane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The own list as the program reads and changes it, whatever custom.bra holds: L / 50 entries,
 // each record read by its index, and a removal and an addition that keep every other record
 // byte for byte and leave whole records only.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2001-2026 Quillane
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs each fuzz target of a fuzz build (cmake --preset fuzz) for a bounded time, starting from
 # the seed corpus in fuzz/corpus/ and from what earlier runs in the same build kept, and prints
 # per target the executions, the speed and the coverage. A crash, a broken invariant, a leak or

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2001-2026 Quillane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings file emoticon.dat, whatever it holds: the always-on-top choice is on exactly when
 // the file starts with the tagged text "YYY" in any case (tag 8, length 3, 16-bit
 // little-endian), and off otherwise; writing a choice replaces the first 7 bytes alone and reads

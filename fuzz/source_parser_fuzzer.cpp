@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2001-2026 Quillane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The catalogue tool's reading of a text source, for both layouts: every emoticon it takes
 // passes the field rules, a source without one is reported, and what compiles dumps back to
 // the same emoticons, line for line, and compiles again to the same bytes.

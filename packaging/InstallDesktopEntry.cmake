@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2001-2026 Quillane
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Run by cmake --install: writes the desktop entry, whose Exec names the launcher under the
 # prefix of this install, and installs it. The entry's own folder is set beforehand.
 set(launcher "${CMAKE_INSTALL_PREFIX}/${QUILLANE_BINDIR}/quillane-emoticon")

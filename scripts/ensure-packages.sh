@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2001-2026 Quillane
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs, on Debian 12, whichever of the packages named on the command line are missing.
 # Sourced by run.sh and test.sh; does nothing when everything is already there.
 set -euo pipefail
@@ -24,11 +27,14 @@ ensure_packages() {
 
 # What the program needs to build and run (Qt's CMake files look for xkbcommon, and say so
 # loudly when it is missing; the start-up benchmark, built alongside, watches the X server
-# through xcb).
+# through xcb), and dpkg-dev, whose dpkg-shlibdeps works out the Debian package's dependencies.
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev libxkbcommon-dev libxcb1-dev
-                fonts-liberation2 fonts-liberation fonts-dejavu-core xdg-utils qt6-translations-l10n)
-# What the tests need on top: a headless X server, input, the clipboard, a window manager, and
-# the validators of the installed desktop entry and metainfo.
-TEST_PACKAGES=(xvfb xauth xdotool xclip x11-utils openbox desktop-file-utils appstream)
+                fonts-liberation2 fonts-liberation fonts-dejavu-core xdg-utils dpkg-dev
+                qt6-translations-l10n)
+# What the tests need on top: a headless X server, input, the clipboard, a window manager, the
+# validators of the installed desktop entry, the metainfo, the licences and the Debian package,
+# and a Wayland session (weston with XWayland, its clipboard tools, Qt's Wayland platform).
+TEST_PACKAGES=(xvfb xauth xdotool xclip x11-utils openbox desktop-file-utils appstream reuse
+               lintian weston xwayland wl-clipboard qt6-wayland)
 # The fuzz targets: clang with its sanitizer runtimes and libFuzzer.
 RELIABILITY_PACKAGES=(clang libclang-rt-14-dev libfuzzer-14-dev)

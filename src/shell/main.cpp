@@ -1,4 +1,8 @@
+// SPDX-FileCopyrightText: 2001-2026 Quillane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "Desktop.h"
+#include "DisplayPlatform.h"
 #include "FixedWindowStyle.h"
 #include "MainWindow.h"
 #include "QtTranslations.h"
@@ -31,7 +35,14 @@ void bringForward(QWidget& window, const QByteArray& activationToken)
 
 int main(int argc, char* argv[])
 {
+    const QByteArray platform =
+        DisplayPlatform::forSession(QProcessEnvironment::systemEnvironment());
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
     QApplication application(argc, argv);
+    // The programs the links start choose their own platform.
+    if (!platform.isEmpty())
+        qunsetenv("QT_QPA_PLATFORM");
     // Names the user's data folder (~/.local/share/quillane-emoticon); the window's title is
     // the program's own.
     QApplication::setApplicationName(QStringLiteral("quillane-emoticon"));

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2001-2026 Quillane
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # cmake -DCORE_DIR=<src/catalogue> -DWINDOW_SYSTEM_HEADER_DIRS=<dir;dir> -P <this file>
 # Fails when a source of the core includes a header of Qt's window-system modules, by
 # module path (<QtWidgets/QLabel>) or by bare name (<QLabel>, found in those modules' folders).

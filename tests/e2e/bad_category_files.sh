@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2001-2026 Quillane
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Hostile category files in a real window. Whatever lies in all.bra's place (lengths around the
 # leading block, a folder, a file without read rights, a named pipe, fields of NUL, æ, Æ and
 # 0x80-0x9F bytes, a million records), the program opens its window, lists what the layout

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2001-2026 Quillane
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Helpers for the end-to-end tests: the real program, started from a copy of its folder on the
 # X server in DISPLAY (CTest runs each script under x_server.sh), driven as a person would with
 # xdotool. Every wait is on a condition, with a time limit.

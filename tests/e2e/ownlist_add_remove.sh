@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2001-2026 Quillane
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The own list in a real window: a person adds two emoticons typed by hand (the first with a
 # double-click on "adicionar", which adds once), removes the first, and closes the program;
 # custom.bra then holds exactly the remaining record.

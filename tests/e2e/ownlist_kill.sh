@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2001-2026 Quillane
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The real program killed (SIGKILL) at random moments just after a person clicked "adicionar"
 # or "remover" in its window, round after round, each round starting from what the last kill
 # left. After each kill custom.bra holds the list as it was before the change or as the change

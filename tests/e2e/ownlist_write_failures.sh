@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2001-2026 Quillane
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Own-list changes that the disk refuses, in a real window: a read-only custom.bra, a folder
 # without write rights and a full disk. Each refused change shows the "Erro" box, and
 # custom.bra keeps the old list, with no custom.tmp left behind.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2001-2026 Quillane
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The real program in a real window, as a person uses it: it opens titled and sized; a category
 # is chosen with the keyboard and an emoticon copied; a messenger button copies its code; "Sair"
 # closes the program, which leaves emoticon.dat holding the always-on-top choice, off. Run at

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2001-2026 Quillane
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The always-on-top choice survives the run in emoticon.dat: written "yyy", the program starts
 # on top of other windows; "Sempre Visível" toggled twice changes the window's layer in place;
 # closed by Alt+F4 through the window manager, it writes "YYY" back.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2001-2026 Quillane
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # One window per user and program folder: a second start, while another window is in front,
 # brings the running program's window forward and ends with status 0, leaving one window. After
 # the first program is killed outright, leaving its lock and socket behind, a start opens

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2001-2026 Quillane
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # x_server.sh COMMAND...: runs COMMAND on a headless X server of its own, with DISPLAY set.
 # Xvfb chooses a free display itself and names it once it accepts connections (-displayfd), so
 # runs side by side never share one. -noreset: by default the server resets whenever its last

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2001-2026 Quillane
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A system-wide install, used by someone who cannot write it: the launcher starts the program,
 # which reads the catalogue from its install and keeps the own list and the settings in the
 # user's data folder; the own list is still there after a restart.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2001-2026 Quillane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The own-list editor adding and removing entries in a loop, as fast as it can, until it is
 // killed: the subject of tst_own_list_kill. It clicks the editor's own pictures, so each change
 // goes the way a person's does, and it tells its pipe, unbuffered, what it is about to do and

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2001-2026 Quillane
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Every shared library the program names is loaded and linked before main() runs, on every
 # start. Qt Network (with Kerberos, GSSAPI and libproxy behind it) and Qt Svg cost 2 ms of
 # that and the program needs neither: its socket is the system's own, and Qt's SVG image

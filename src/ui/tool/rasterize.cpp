@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2001-2026 Quillane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // quillane-artwork-raster ART_FOLDER OUT_FOLDER SVG...
 // Renders each picture of the artwork at its drawn size and at twice that, as raster files
 // that keep the picture's place under the art folder (name.argb, name@2x.argb). The program
