@@ -11,7 +11,9 @@ set -euo pipefail
 display_file=$(mktemp)
 Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp -noreset 3>"$display_file" 2>/dev/null &
 server=$!
-trap 'kill "$server" 2>/dev/null || true; rm -f "$display_file"' EXIT
+# The next test's server starts only once this one is gone: a server still shutting down while
+# another takes its display number took the newcomer's connections down with it.
+trap 'kill "$server" 2>/dev/null || true; wait "$server" 2>/dev/null || true; rm -f "$display_file"' EXIT
 
 deadline=$((SECONDS + 20))
 until [ -s "$display_file" ]; do
