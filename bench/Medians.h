@@ -19,7 +19,7 @@ double reportMedian(const char* what, int runs, double targetMs, Operation&& ope
         QElapsedTimer clock;
         clock.start();
         operation(run);
-        ms.push_back(clock.nsecsElapsed() / 1e6);
+        ms.push_back(double(clock.nsecsElapsed()) / 1e6);
     }
     std::ranges::sort(ms);
     const double median = ms[ms.size() / 2];

@@ -36,5 +36,6 @@ BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev libxkbc
 # and a Wayland session (weston with XWayland, its clipboard tools, Qt's Wayland platform).
 TEST_PACKAGES=(xvfb xauth xdotool xclip x11-utils openbox desktop-file-utils appstream reuse
                lintian weston xwayland wl-clipboard qt6-wayland)
-# The fuzz targets: clang with its sanitizer runtimes and libFuzzer.
-RELIABILITY_PACKAGES=(clang libclang-rt-14-dev libfuzzer-14-dev)
+# The checks of the code (clang-format, clang-tidy) and the fuzz targets: clang with its
+# sanitizer runtimes and libFuzzer.
+RELIABILITY_PACKAGES=(clang-format clang-tidy clang libclang-rt-14-dev libfuzzer-14-dev)

@@ -44,7 +44,8 @@ private slots:
 
 private:
     void prepare() override;
-    void openWindow(std::optional<QByteArray> settings = std::nullopt);
+    // On a program folder with emoticon.dat holding content, when given.
+    void openWindow(std::optional<QByteArray> content = std::nullopt);
     QByteArray settings() const;
     QWidget* aboutBox() const { return m_window->findChild<QWidget*>(u"frmAbout"_s); }
 

@@ -24,7 +24,7 @@ struct ToolRun {
 };
 
 // A field of the given width as bytes, written out by hand for the layout checks.
-QByteArray padded(QByteArray bytes, qsizetype width)
+QByteArray padded(const QByteArray& bytes, qsizetype width)
 {
     return bytes.leftJustified(width, ' ');
 }
