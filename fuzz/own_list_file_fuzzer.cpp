@@ -25,20 +25,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CatalogueStore store(folder.path());
     const ListSource source{Category::Layout::OwnList, store.pathOf(ownList)};
 
-    const QStringList entries = store.ReadOwnListEntries();
+    const QStringList entries = store.readOwnListNames();
     const qsizetype count = bytes.size() / RecordSize;
     require(entries.size() == count, "one entry per whole record");
     for (qsizetype i = 0; i < count; ++i) {
         const QByteArrayView record = bytes.sliced(RecordSize * i, RecordSize);
         require(entries[i] == Windows1252::decode(record.first(NameWidth)),
                 "an entry is its name field as stored");
-        const std::optional<EmoticonRecord> read = store.ReadOwnListRecord(i);
+        const std::optional<EmoticonRecord> read = store.readOwnListRecord(i);
         require(read && read->toBytes() == record, "an entry's record is read at its offset");
         const EmoticonTexts texts{Windows1252::decode(trimmed(record.first(NameWidth))),
                                   Windows1252::decode(trimmed(record.sliced(NameWidth)))};
-        require(store.ReadTexts(source, i) == texts, "the texts shown are the trimmed fields");
+        require(store.readShownTexts(source, i) == texts, "the texts shown are the trimmed fields");
     }
-    require(!store.ReadOwnListRecord(count), "no record past the last whole one");
+    require(!store.readOwnListRecord(count), "no record past the last whole one");
 
     // The first byte picks the entry to remove, as a selection in the list would.
     QByteArray kept = bytes.first(count * RecordSize).toByteArray();

@@ -41,8 +41,8 @@ void CategorySelector::load(const Category& category)
 {
     const ListSource source = m_store.sourceOf(category);
     const QStringList entries = source.layout == Category::Layout::OwnList
-                                    ? m_store.ReadOwnListEntries()
-                                    : m_store.ReadCategoryEntries(source.path);
+                                    ? m_store.readOwnListNames()
+                                    : m_store.readCategoryEntries(source.path);
     m_emoticons.setEntries(source, entries);
     m_count->setText(QString::number(entries.size()));
 }

@@ -59,53 +59,53 @@ ListSource CatalogueStore::sourceOf(const Category& category) const
     return {category.layout, pathOf(category.fileName)};
 }
 
-QStringList CatalogueStore::ReadCategoryEntries(const QString& path)
+QStringList CatalogueStore::readCategoryEntries(const QString& path)
 {
     QStringList entries;
     if (m_channel.openExisting(path)) {
-        const qint64 count = RecordLayout::CategoryRecordCount(m_channel.length());
+        const qint64 count = RecordLayout::categoryRecordCount(m_channel.length());
         entries = nameFieldsOf(
             m_channel.readAt(RecordLayout::LeadingBlockSize, count * EmoticonRecord::Size));
         for (QString& entry : entries)
-            entry = CategoryListEntry(entry);
+            entry = categoryListEntry(entry);
     }
     m_channel.close();
     return entries;
 }
 
-QStringList CatalogueStore::ReadOwnListEntries()
+QStringList CatalogueStore::readOwnListNames()
 {
     QStringList entries;
     if (m_channel.openOrCreate(pathOf(DataFileNames::OwnList))) {
-        const qint64 count = RecordLayout::OwnListRecordCount(m_channel.length());
+        const qint64 count = RecordLayout::ownListRecordCount(m_channel.length());
         entries = nameFieldsOf(m_channel.readAt(0, count * EmoticonRecord::Size));
     }
     m_channel.close();
     return entries;
 }
 
-std::optional<EmoticonRecord> CatalogueStore::ReadCategoryRecord(const QString& path, qint64 index)
+std::optional<EmoticonRecord> CatalogueStore::readCategoryRecord(const QString& path, qint64 index)
 {
     if (!m_channel.openExisting(path))
         return std::nullopt;
-    return readRecordAt(RecordLayout::CategoryRecordOffset(index));
+    return readRecordAt(RecordLayout::categoryRecordOffset(index));
 }
 
-std::optional<EmoticonRecord> CatalogueStore::ReadOwnListRecord(qint64 index)
+std::optional<EmoticonRecord> CatalogueStore::readOwnListRecord(qint64 index)
 {
     if (!m_channel.openOrCreate(pathOf(DataFileNames::OwnList)))
         return std::nullopt;
-    return readRecordAt(RecordLayout::OwnListRecordOffset(index));
+    return readRecordAt(RecordLayout::ownListRecordOffset(index));
 }
 
-std::optional<EmoticonTexts> CatalogueStore::ReadTexts(const ListSource& source, qint64 index)
+std::optional<EmoticonTexts> CatalogueStore::readShownTexts(const ListSource& source, qint64 index)
 {
     const std::optional<EmoticonRecord> record = source.layout == Category::Layout::OwnList
-                                                     ? ReadOwnListRecord(index)
-                                                     : ReadCategoryRecord(source.path, index);
+                                                     ? readOwnListRecord(index)
+                                                     : readCategoryRecord(source.path, index);
     if (!record)
         return std::nullopt;
-    return ShownTexts(*record, source.layout);
+    return shownTexts(*record, source.layout);
 }
 
 std::optional<EmoticonRecord> CatalogueStore::readRecordAt(qint64 offset)

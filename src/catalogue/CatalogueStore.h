@@ -23,7 +23,7 @@ public:
     CatalogueStore(const QString& programFolder, const QString& userFilesFolder);
 
     // The program's folder, always ending in the path separator.
-    const QString& DataFolder() const { return m_dataFolder; }
+    const QString& programFolder() const { return m_dataFolder; }
     // Where a data file lives: the program folder, or the user's files folder for the files the
     // program writes.
     QString pathOf(QAnyStringView fileName) const;
@@ -34,21 +34,21 @@ public:
     ListSource sourceOf(const Category& category) const;
 
     // One 35-character entry per record of a category file, in record order (see
-    // CategoryListEntry). A missing or short file has none.
-    QStringList ReadCategoryEntries(const QString& path);
+    // categoryListEntry). A missing or short file has none.
+    QStringList readCategoryEntries(const QString& path);
 
     // The name fields of the own list, exactly as stored. A missing own list is created.
-    QStringList ReadOwnListEntries();
+    QStringList readOwnListNames();
 
     // The record behind a list entry; none when the file does not reach that far. These
     // reads leave the channel open.
-    std::optional<EmoticonRecord> ReadCategoryRecord(const QString& path, qint64 index);
-    std::optional<EmoticonRecord> ReadOwnListRecord(qint64 index);
+    std::optional<EmoticonRecord> readCategoryRecord(const QString& path, qint64 index);
+    std::optional<EmoticonRecord> readOwnListRecord(qint64 index);
 
     // The texts of the record behind the entry at index of a list filled from source, as the
-    // panels show them (see ShownTexts); none when the file no longer reaches that record.
+    // panels show them (see shownTexts); none when the file no longer reaches that record.
     // Leaves the channel open, as the record reads do.
-    std::optional<EmoticonTexts> ReadTexts(const ListSource& source, qint64 index);
+    std::optional<EmoticonTexts> readShownTexts(const ListSource& source, qint64 index);
 
 private:
     std::optional<EmoticonRecord> readRecordAt(qint64 offset);

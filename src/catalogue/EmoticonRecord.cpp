@@ -16,20 +16,20 @@ EmoticonRecord EmoticonRecord::fromBytes(QByteArrayView bytes)
 
 EmoticonRecord EmoticonRecord::fromTexts(QStringView name, QStringView representation)
 {
-    return {StoreField(name, NameWidth), StoreField(representation, RepresentationWidth)};
+    return {storeField(name, NameWidth), storeField(representation, RepresentationWidth)};
 }
 
 QByteArray EmoticonRecord::toBytes() const
 {
-    return Windows1252::encode(EmoticonName) + Windows1252::encode(Representation);
+    return Windows1252::encode(nameField) + Windows1252::encode(representationField);
 }
 
-QString StoreField(QStringView text, int width)
+QString storeField(QStringView text, int width)
 {
     return text.left(width).toString().leftJustified(width, u' ');
 }
 
-QStringView TrimBlanks(QStringView text)
+QStringView trimBlanks(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -40,19 +40,19 @@ QStringView TrimBlanks(QStringView text)
     return text.sliced(begin, end - begin);
 }
 
-std::optional<QString> CategoryFieldText(QStringView field)
+std::optional<QString> categoryFieldText(QStringView field)
 {
-    const QStringView trimmed = TrimBlanks(field);
+    const QStringView trimmed = trimBlanks(field);
     const qsizetype terminatorAt = trimmed.indexOf(Terminator);
     if (terminatorAt < 0)
         return std::nullopt;
     return trimmed.first(terminatorAt).toString();
 }
 
-QString CategoryListEntry(QStringView nameField)
+QString categoryListEntry(QStringView nameField)
 {
     // Built in place: a list is filled with a hundred thousand of these at a time.
-    const QStringView trimmed = TrimBlanks(nameField);
+    const QStringView trimmed = trimBlanks(nameField);
     const qsizetype terminatorAt = trimmed.indexOf(Terminator);
     if (terminatorAt < 0)
         return nameField.toString();
@@ -62,11 +62,11 @@ QString CategoryListEntry(QStringView nameField)
     return entry;
 }
 
-EmoticonTexts ShownTexts(const EmoticonRecord& record, Category::Layout layout)
+EmoticonTexts shownTexts(const EmoticonRecord& record, Category::Layout layout)
 {
     if (layout == Category::Layout::OwnList)
-        return {TrimBlanks(record.EmoticonName).toString(),
-                TrimBlanks(record.Representation).toString()};
-    return {CategoryFieldText(record.EmoticonName).value_or(QString()),
-            CategoryFieldText(record.Representation).value_or(QString())};
+        return {trimBlanks(record.nameField).toString(),
+                trimBlanks(record.representationField).toString()};
+    return {categoryFieldText(record.nameField).value_or(QString()),
+            categoryFieldText(record.representationField).value_or(QString())};
 }

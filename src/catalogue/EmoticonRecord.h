@@ -18,8 +18,8 @@ struct EmoticonRecord {
     static constexpr int RepresentationWidth = 15;
     static constexpr int Size = NameWidth + RepresentationWidth;
 
-    QString EmoticonName;   // always NameWidth characters
-    QString Representation; // always RepresentationWidth characters
+    QString nameField;           // always NameWidth characters
+    QString representationField; // always RepresentationWidth characters
 
     // Takes exactly Size bytes.
     static EmoticonRecord fromBytes(QByteArrayView bytes);
@@ -35,18 +35,18 @@ inline constexpr QChar Terminator = QChar(0x00E6);
 
 // The text left-aligned in a field of the given width: cut when longer, blank-padded when
 // shorter.
-QString StoreField(QStringView text, int width);
+QString storeField(QStringView text, int width);
 
 // Removes blanks (U+0020) at both ends and nothing else: tabs and other spaces stay.
-QStringView TrimBlanks(QStringView text);
+QStringView trimBlanks(QStringView text);
 
 // The text of a category-file field: the trimmed field up to its first terminator.
 // A field without a terminator has no text.
-std::optional<QString> CategoryFieldText(QStringView field);
+std::optional<QString> categoryFieldText(QStringView field);
 
 // How a category file's name field appears in a list: the name cut at its terminator and
 // padded back to the field width, or, when the name has no terminator, the raw field.
-QString CategoryListEntry(QStringView nameField);
+QString categoryListEntry(QStringView nameField);
 
 // A record's two texts as the program shows and copies them.
 struct EmoticonTexts {
@@ -59,4 +59,4 @@ struct EmoticonTexts {
 // Category files: each field's text up to its terminator, and no text ("") for a field
 // without one, so that nothing is shown or copied that the file does not end properly.
 // Own list: each field trimmed of blanks; a terminator there is an ordinary letter.
-EmoticonTexts ShownTexts(const EmoticonRecord& record, Category::Layout layout);
+EmoticonTexts shownTexts(const EmoticonRecord& record, Category::Layout layout);

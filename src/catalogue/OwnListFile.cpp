@@ -46,7 +46,7 @@ std::optional<FileFailure> OwnListFile::append(const EmoticonRecord& record)
     const qint64 length = file.size();
     const QByteArray bytes = record.toBytes();
     errno = 0;
-    if (!file.seek(RecordLayout::OwnListRecordOffset(RecordLayout::OwnListRecordCount(length))) ||
+    if (!file.seek(RecordLayout::ownListRecordOffset(RecordLayout::ownListRecordCount(length))) ||
         file.write(bytes) != bytes.size()) {
         const std::error_code error = lastSystemError();
         // Whatever part of the record reached the file goes again: the file stays as it was.
@@ -71,12 +71,12 @@ std::optional<FileFailure> OwnListFile::remove(qint64 index)
     if (const auto failure = refusedWhenReadOnly(Action::Write, path))
         return failure;
 
-    const qint64 count = RecordLayout::OwnListRecordCount(records.size());
+    const qint64 count = RecordLayout::ownListRecordCount(records.size());
     if (index < 0 || index >= count)
         return FileFailure{Action::Write, path,
                            std::make_error_code(std::errc::result_out_of_range)};
-    records.truncate(RecordLayout::OwnListRecordOffset(count));
-    records.remove(RecordLayout::OwnListRecordOffset(index), EmoticonRecord::Size);
+    records.truncate(RecordLayout::ownListRecordOffset(count));
+    records.remove(RecordLayout::ownListRecordOffset(index), EmoticonRecord::Size);
     return AtomicFileWriter(m_store.pathOf(DataFileNames::OwnListTemporary)).write(path, records);
 }
 

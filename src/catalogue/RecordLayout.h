@@ -16,24 +16,24 @@ namespace RecordLayout {
 inline constexpr qint64 LeadingBlockSize = 1000;
 
 // Whole records after the leading block; a trailing piece shorter than a record is none.
-constexpr qint64 CategoryRecordCount(qint64 fileLength)
+constexpr qint64 categoryRecordCount(qint64 fileLength)
 {
     return std::max<qint64>(0, (fileLength - LeadingBlockSize) / EmoticonRecord::Size);
 }
 
 // The own list has no leading block; a trailing piece shorter than a record is ignored.
-constexpr qint64 OwnListRecordCount(qint64 fileLength)
+constexpr qint64 ownListRecordCount(qint64 fileLength)
 {
     return std::max<qint64>(0, fileLength / EmoticonRecord::Size);
 }
 
 // Byte offset of the record that the list entry at a 0-based index stands for.
-constexpr qint64 CategoryRecordOffset(qint64 index)
+constexpr qint64 categoryRecordOffset(qint64 index)
 {
     return LeadingBlockSize + EmoticonRecord::Size * index;
 }
 
-constexpr qint64 OwnListRecordOffset(qint64 index)
+constexpr qint64 ownListRecordOffset(qint64 index)
 {
     return EmoticonRecord::Size * index;
 }

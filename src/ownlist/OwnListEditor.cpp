@@ -66,9 +66,9 @@ OwnListEditor::OwnListEditor(CatalogueStore& store, Desktop& desktop, Confirmati
 
 void OwnListEditor::refreshOwnList()
 {
-    QStringList names = m_store.ReadOwnListEntries();
+    QStringList names = m_store.readOwnListNames();
     for (QString& name : names)
-        name = TrimBlanks(name).toString();
+        name = trimBlanks(name).toString();
     m_ownList.setEntries({Category::Layout::OwnList, m_store.pathOf(DataFileNames::OwnList)},
                          names);
 }

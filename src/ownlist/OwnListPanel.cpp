@@ -195,7 +195,7 @@ void OwnListPanel::prepare()
     m_boxes->clear();
     const QString wholeCatalogue = m_store.pathOf(DataFileNames::WholeCatalogue);
     m_catalogue->setEntries({Category::Layout::CategoryFile, wholeCatalogue},
-                            m_store.ReadCategoryEntries(wholeCatalogue));
+                            m_store.readCategoryEntries(wholeCatalogue));
 }
 
 void OwnListPanel::refreshOwnList()

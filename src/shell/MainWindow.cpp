@@ -286,6 +286,6 @@ void MainWindow::openLink(const QString& address)
 
 QString MainWindow::helpPage() const
 {
-    return m_store.DataFolder() + QStringLiteral("help") + QDir::separator() +
+    return m_store.programFolder() + QStringLiteral("help") + QDir::separator() +
            QStringLiteral("index-bra.html");
 }

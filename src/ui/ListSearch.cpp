@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2001-2026 Quillane
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "SearchModule.h"
+#include "ListSearch.h"
 
 #include "EmoticonList.h"
 
@@ -31,9 +31,9 @@ bool beginsWith(QStringView entry, QStringView foldedText)
 
 } // namespace
 
-namespace SearchModule {
+namespace ListSearch {
 
-int SearchList(const EmoticonList& list, QStringView text, int start)
+int firstBeginningWith(const EmoticonList& list, QStringView text, int start)
 {
     if (text.isEmpty())
         return -1;
@@ -52,4 +52,4 @@ int SearchList(const EmoticonList& list, QStringView text, int start)
     return -1;
 }
 
-} // namespace SearchModule
+} // namespace ListSearch

@@ -7,12 +7,12 @@
 
 class EmoticonList;
 
-namespace SearchModule {
+namespace ListSearch {
 
 // The row of the first entry that begins with text, without regard to case (accented letters
 // included), looking after row start and wrapping round to the top; -1 from the first entry.
 // An entry's trailing blanks count, so a name followed by blanks still matches. -1 when no
 // entry begins with text, when the list is empty, and when text is.
-int SearchList(const EmoticonList& list, QStringView text, int start = -1);
+int firstBeginningWith(const EmoticonList& list, QStringView text, int start = -1);
 
-} // namespace SearchModule
+} // namespace ListSearch

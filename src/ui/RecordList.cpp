@@ -1,8 +1,11 @@
+// SPDX-FileCopyrightText: 2001-2026 Quillane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "RecordList.h"
 
 #include "CatalogueStore.h"
 #include "EmoticonList.h"
-#include "SearchModule.h"
+#include "ListSearch.h"
 
 #include <QLineEdit>
 
@@ -28,7 +31,7 @@ std::optional<EmoticonTexts> RecordList::selectedTexts() const
     const int row = m_list->selectedRow();
     if (row < 0)
         return std::nullopt;
-    return m_store.ReadTexts(m_source, row);
+    return m_store.readShownTexts(m_source, row);
 }
 
 void RecordList::rereadSelection()
@@ -39,7 +42,7 @@ void RecordList::rereadSelection()
 
 void RecordList::searchChanged(const QString& text)
 {
-    const int row = SearchModule::SearchList(*m_list, text);
+    const int row = ListSearch::firstBeginningWith(*m_list, text);
     m_list->selectRow(row);
     if (row < 0)
         emit nothingFound();

@@ -81,11 +81,11 @@ void TestBadCategoryFiles::whatLiesThereListsWhatTheLayoutSays()
         QVERIFY(QFile::setPermissions(m_path, QFileDevice::WriteOwner));
 
     CatalogueStore store(m_folder->path());
-    QCOMPARE(store.ReadCategoryEntries(m_path).size(), entries);
+    QCOMPARE(store.readCategoryEntries(m_path).size(), entries);
     const ListSource source{Category::Layout::CategoryFile, m_path};
-    QCOMPARE(store.ReadTexts(source, entries).has_value(), false);
+    QCOMPARE(store.readShownTexts(source, entries).has_value(), false);
     if (entries > 0)
-        QCOMPARE(store.ReadTexts(source, entries - 1), (EmoticonTexts{u"Gato"_s, u"=^.^="_s}));
+        QCOMPARE(store.readShownTexts(source, entries - 1), (EmoticonTexts{u"Gato"_s, u"=^.^="_s}));
 }
 
 void TestBadCategoryFiles::oddBytesAreListedAsTheLayoutSays_data()
@@ -123,10 +123,11 @@ void TestBadCategoryFiles::oddBytesAreListedAsTheLayoutSays()
         m_path, Build::categoryFile(Cat + Build::record(nameField, representationField) + Cat)));
 
     CatalogueStore store(m_folder->path());
-    const QStringList entries = store.ReadCategoryEntries(m_path);
+    const QStringList entries = store.readCategoryEntries(m_path);
     QCOMPARE(entries.size(), 3);
     QCOMPARE(entries[1], entry);
-    QCOMPARE(store.ReadTexts({Category::Layout::CategoryFile, m_path}, 1), std::optional(shown));
+    QCOMPARE(store.readShownTexts({Category::Layout::CategoryFile, m_path}, 1),
+             std::optional(shown));
 }
 
 void TestBadCategoryFiles::aMillionRecordsAreAllListed()
@@ -142,11 +143,11 @@ void TestBadCategoryFiles::aMillionRecordsAreAllListed()
     CatalogueStore store(m_folder->path());
     QElapsedTimer clock;
     clock.start();
-    const QStringList entries = store.ReadCategoryEntries(m_path);
+    const QStringList entries = store.readCategoryEntries(m_path);
     qInfo("a million entries listed in %lld ms", clock.elapsed());
     QCOMPARE(entries.size(), Count);
     QCOMPARE(entries.last(), u"Emoticon 999999"_s.leftJustified(35));
-    QCOMPARE(store.ReadTexts({Category::Layout::CategoryFile, m_path}, Count - 1),
+    QCOMPARE(store.readShownTexts({Category::Layout::CategoryFile, m_path}, Count - 1),
              (EmoticonTexts{u"Emoticon 999999"_s, u"#999999"_s}));
 }
 

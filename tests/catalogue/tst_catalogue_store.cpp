@@ -55,7 +55,7 @@ void TestCatalogueStore::dataFolderEndsInOneSeparator()
     QFETCH(QString, programFolder);
     QFETCH(QString, dataFolder);
     const CatalogueStore store(programFolder);
-    QCOMPARE(store.DataFolder(), dataFolder);
+    QCOMPARE(store.programFolder(), dataFolder);
     QCOMPARE(store.pathOf(u"all.bra"), dataFolder + u"all.bra"_s);
 }
 
@@ -81,14 +81,14 @@ void TestCatalogueStore::categoryEntriesFollowTheFileLength()
     QVERIFY(Build::write(path(u"animals.bra"_s), file.left(length)));
 
     CatalogueStore store(m_folder->path());
-    QCOMPARE(store.ReadCategoryEntries(path(u"animals.bra"_s)).size(), entries);
+    QCOMPARE(store.readCategoryEntries(path(u"animals.bra"_s)).size(), entries);
 }
 
 void TestCatalogueStore::missingCategoryFileHasNoEntriesAndStaysMissing()
 {
     CatalogueStore store(m_folder->path());
-    QVERIFY(store.ReadCategoryEntries(path(u"foods.bra"_s)).isEmpty());
-    QVERIFY(!store.ReadCategoryRecord(path(u"foods.bra"_s), 0));
+    QVERIFY(store.readCategoryEntries(path(u"foods.bra"_s)).isEmpty());
+    QVERIFY(!store.readCategoryRecord(path(u"foods.bra"_s), 0));
     QVERIFY(!QFile::exists(path(u"foods.bra"_s)));
 }
 
@@ -102,7 +102,7 @@ void TestCatalogueStore::categoryEntriesAreNamesAsListed()
     CatalogueStore store(m_folder->path());
     const QStringList expected = {u"Gato"_s.leftJustified(35), u"  Sem fim"_s.leftJustified(35),
                                   QString(35, u' '), u"Peixe"_s.leftJustified(35)};
-    QCOMPARE(store.ReadCategoryEntries(path(u"all.bra"_s)), expected);
+    QCOMPARE(store.readCategoryEntries(path(u"all.bra"_s)), expected);
 }
 
 void TestCatalogueStore::categoryRecordIsReadAtItsOffset()
@@ -113,11 +113,11 @@ void TestCatalogueStore::categoryRecordIsReadAtItsOffset()
     QVERIFY(Build::write(path(u"all.bra"_s), file));
 
     CatalogueStore store(m_folder->path());
-    const auto record = store.ReadCategoryRecord(path(u"all.bra"_s), 3);
+    const auto record = store.readCategoryRecord(path(u"all.bra"_s), 3);
     QVERIFY(record);
-    QCOMPARE(record->EmoticonName, u"Marcadoæ"_s.leftJustified(35));
-    QCOMPARE(CategoryFieldText(record->Representation), u"<*)))><"_s);
-    QVERIFY(!store.ReadCategoryRecord(path(u"all.bra"_s), 5));
+    QCOMPARE(record->nameField, u"Marcadoæ"_s.leftJustified(35));
+    QCOMPARE(categoryFieldText(record->representationField), u"<*)))><"_s);
+    QVERIFY(!store.readCategoryRecord(path(u"all.bra"_s), 5));
 }
 
 void TestCatalogueStore::ownListEntriesFollowTheFileLength_data()
@@ -140,7 +140,7 @@ void TestCatalogueStore::ownListEntriesFollowTheFileLength()
     QVERIFY(Build::write(path(u"custom.bra"_s), file.left(length)));
 
     CatalogueStore store(m_folder->path());
-    const QStringList names = store.ReadOwnListEntries();
+    const QStringList names = store.readOwnListNames();
     QCOMPARE(names.size(), entries);
     const QStringList asStored = {u"  Meu gato"_s.leftJustified(35), u"Amor æ"_s.leftJustified(35),
                                   u"Sol"_s.leftJustified(35)};
@@ -150,7 +150,7 @@ void TestCatalogueStore::ownListEntriesFollowTheFileLength()
 void TestCatalogueStore::missingOwnListIsCreatedEmpty()
 {
     CatalogueStore store(m_folder->path());
-    QVERIFY(store.ReadOwnListEntries().isEmpty());
+    QVERIFY(store.readOwnListNames().isEmpty());
     QVERIFY(QFile::exists(path(u"custom.bra"_s)));
     QCOMPARE(QFile(path(u"custom.bra"_s)).size(), 0);
 }
@@ -162,11 +162,11 @@ void TestCatalogueStore::ownListRecordIsReadAtItsOffset()
                                             QList<Build::Emoticon>{{u" Quarto "_s, u" :-D "_s}})));
 
     CatalogueStore store(m_folder->path());
-    const auto record = store.ReadOwnListRecord(3);
+    const auto record = store.readOwnListRecord(3);
     QVERIFY(record);
-    QCOMPARE(record->EmoticonName, u" Quarto "_s.leftJustified(35));
-    QCOMPARE(record->Representation, u" :-D "_s.leftJustified(15));
-    QVERIFY(!store.ReadOwnListRecord(4));
+    QCOMPARE(record->nameField, u" Quarto "_s.leftJustified(35));
+    QCOMPARE(record->representationField, u" :-D "_s.leftJustified(15));
+    QVERIFY(!store.readOwnListRecord(4));
 }
 
 void TestCatalogueStore::listReadsCloseTheChannelSelectionReadsKeepItOpen()
@@ -174,13 +174,13 @@ void TestCatalogueStore::listReadsCloseTheChannelSelectionReadsKeepItOpen()
     QVERIFY(Build::write(path(u"all.bra"_s), Build::categoryFile(Build::numbered(u"Gato"_s, 2))));
     CatalogueStore store(m_folder->path());
 
-    QVERIFY(store.ReadCategoryRecord(path(u"all.bra"_s), 1));
+    QVERIFY(store.readCategoryRecord(path(u"all.bra"_s), 1));
     QVERIFY(store.channel().isOpen());
-    store.ReadCategoryEntries(path(u"all.bra"_s));
+    store.readCategoryEntries(path(u"all.bra"_s));
     QVERIFY(!store.channel().isOpen());
-    QVERIFY(store.ReadOwnListRecord(0) == std::nullopt);
+    QVERIFY(store.readOwnListRecord(0) == std::nullopt);
     QVERIFY(store.channel().isOpen());
-    store.ReadOwnListEntries();
+    store.readOwnListNames();
     QVERIFY(!store.channel().isOpen());
 }
 

@@ -15,12 +15,12 @@ class TestEmoticonRecord : public QObject {
     Q_OBJECT
 
 private slots:
-    void categoryFieldText_data();
-    void categoryFieldText();
-    void categoryListEntry_data();
-    void categoryListEntry();
-    void storeField_data();
-    void storeField();
+    void fieldTextEndsAtTheTerminator_data();
+    void fieldTextEndsAtTheTerminator();
+    void listEntryIsTheCutNamePadded_data();
+    void listEntryIsTheCutNamePadded();
+    void fieldIsCutOrPadded_data();
+    void fieldIsCutOrPadded();
     void trimsBlanksOnly();
     void recordBytesAreWindows1252();
     void recordCounts_data();
@@ -29,7 +29,7 @@ private slots:
     void recordOffsets();
 };
 
-void TestEmoticonRecord::categoryFieldText_data()
+void TestEmoticonRecord::fieldTextEndsAtTheTerminator_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<std::optional<QString>>("text");
@@ -48,14 +48,14 @@ void TestEmoticonRecord::categoryFieldText_data()
     QTest::newRow("blanks only") << QString(15, u' ') << std::optional<QString>();
 }
 
-void TestEmoticonRecord::categoryFieldText()
+void TestEmoticonRecord::fieldTextEndsAtTheTerminator()
 {
     QFETCH(QString, field);
     QFETCH(std::optional<QString>, text);
-    QCOMPARE(CategoryFieldText(field), text);
+    QCOMPARE(categoryFieldText(field), text);
 }
 
-void TestEmoticonRecord::categoryListEntry_data()
+void TestEmoticonRecord::listEntryIsTheCutNamePadded_data()
 {
     QTest::addColumn<QString>("nameField");
     QTest::addColumn<QString>("entry");
@@ -72,14 +72,14 @@ void TestEmoticonRecord::categoryListEntry_data()
         << QString(34, u'x') + u"æ"_s << QString(34, u'x') + u' ';
 }
 
-void TestEmoticonRecord::categoryListEntry()
+void TestEmoticonRecord::listEntryIsTheCutNamePadded()
 {
     QFETCH(QString, nameField);
     QFETCH(QString, entry);
-    QCOMPARE(CategoryListEntry(nameField), entry);
+    QCOMPARE(categoryListEntry(nameField), entry);
 }
 
-void TestEmoticonRecord::storeField_data()
+void TestEmoticonRecord::fieldIsCutOrPadded_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("width");
@@ -92,18 +92,18 @@ void TestEmoticonRecord::storeField_data()
     QTest::newRow("empty: all blanks") << QString() << 35 << QString(35, u' ');
 }
 
-void TestEmoticonRecord::storeField()
+void TestEmoticonRecord::fieldIsCutOrPadded()
 {
     QFETCH(QString, text);
     QFETCH(int, width);
     QFETCH(QString, field);
-    QCOMPARE(StoreField(text, width), field);
+    QCOMPARE(storeField(text, width), field);
 }
 
 void TestEmoticonRecord::trimsBlanksOnly()
 {
-    QCOMPARE(TrimBlanks(u"  \ta b\t  "), u"\ta b\t");
-    QCOMPARE(TrimBlanks(u"     "), u"");
+    QCOMPARE(trimBlanks(u"  \ta b\t  "), u"\ta b\t");
+    QCOMPARE(trimBlanks(u"     "), u"");
 }
 
 void TestEmoticonRecord::recordBytesAreWindows1252()
@@ -139,8 +139,8 @@ void TestEmoticonRecord::recordCounts()
     QFETCH(bool, ownList);
     QFETCH(qint64, length);
     QFETCH(qint64, count);
-    QCOMPARE(ownList ? RecordLayout::OwnListRecordCount(length)
-                     : RecordLayout::CategoryRecordCount(length),
+    QCOMPARE(ownList ? RecordLayout::ownListRecordCount(length)
+                     : RecordLayout::categoryRecordCount(length),
              count);
 }
 
@@ -162,8 +162,8 @@ void TestEmoticonRecord::recordOffsets()
     QFETCH(bool, ownList);
     QFETCH(qint64, index);
     QFETCH(qint64, offset);
-    QCOMPARE(ownList ? RecordLayout::OwnListRecordOffset(index)
-                     : RecordLayout::CategoryRecordOffset(index),
+    QCOMPARE(ownList ? RecordLayout::ownListRecordOffset(index)
+                     : RecordLayout::categoryRecordOffset(index),
              offset);
 }
 

@@ -253,7 +253,7 @@ void TestOwnListFile::failureIsReportedAndLeavesTheFileAsItWas()
         : operation == u"remove" ? file.remove(0)
                                  : file.clear();
     QVERIFY(failure);
-    QCOMPARE(failure->message(), message.arg(m_store->DataFolder()));
+    QCOMPARE(failure->message(), message.arg(m_store->programFolder()));
     QCOMPARE(ownList(), before);
     QVERIFY(!QFile::exists(path(u"custom.tmp"_s)));
 }
@@ -288,7 +288,7 @@ void TestOwnListFile::fullDiskKeepsTheOldList()
         operation == u"append" ? file.append(EmoticonRecord::fromTexts(u"Novo", u":-D"))
                                : file.remove(0);
     QVERIFY(failure);
-    QCOMPARE(failure->message(), message.arg(m_store->DataFolder()));
+    QCOMPARE(failure->message(), message.arg(m_store->programFolder()));
     QCOMPARE(ownList(), std::optional(before));
     QVERIFY(!QFile::exists(path(u"custom.tmp"_s)));
 }

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2001-2026 Quillane
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The browse list as a person handles it: a list scrolled to its end and refilled with another
 # category opens at its first entry; the right button selects nothing; in the focused list
 # Ctrl+C and Enter copy the selected emoticon, never its name.

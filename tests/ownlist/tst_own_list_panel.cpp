@@ -410,7 +410,7 @@ void TestOwnListPanel::fileFailureIsReportedAndChangesNothing()
     clickPicture(picture);
 
     const QList<Desktop::Message>& messages = m_desktop.messages;
-    QCOMPARE(messages.last().text, message.arg(store().DataFolder()) + Unchanged);
+    QCOMPARE(messages.last().text, message.arg(store().programFolder()) + Unchanged);
     QCOMPARE(messages.last().title, u"Erro"_s);
     QCOMPARE(messages.last().icon, QMessageBox::Warning);
     QCOMPARE(ownListFile(), std::optional(Bee + Sun));

@@ -83,9 +83,9 @@ void TestUserFiles::readOnlyProgramFolderKeepsTheCatalogueAndTheUsersFilesApart(
     const QString userFolder = UserFilesFolder::forProgramFolder(m_programFolder->path());
     CatalogueStore store(m_programFolder->path(), userFolder);
 
-    QCOMPARE(store.ReadCategoryEntries(store.pathOf(u"all.bra")).size(), 3);
+    QCOMPARE(store.readCategoryEntries(store.pathOf(u"all.bra")).size(), 3);
     // Every write of the own list and of the settings succeeds, the removal's rename included.
-    QCOMPARE(store.ReadOwnListEntries(), QStringList());
+    QCOMPARE(store.readOwnListNames(), QStringList());
     OwnListFile ownList(store);
     QCOMPARE(ownList.append(EmoticonRecord::fromTexts(u"Gato", u"=^.^=")), std::nullopt);
     QCOMPARE(ownList.append(EmoticonRecord::fromTexts(u"Sol", u"\\o/")), std::nullopt);

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "EmoticonList.h"
-#include "SearchModule.h"
+#include "ListSearch.h"
 
 #include <QTest>
 
@@ -10,7 +10,7 @@ using namespace Qt::StringLiterals;
 
 // The prefix search over a list's entries as the lists hold them: names padded with blanks to
 // 35 characters, in file order.
-class TestSearchModule : public QObject {
+class TestListSearch : public QObject {
     Q_OBJECT
 
 private slots:
@@ -24,7 +24,7 @@ const QStringList Names = {u"Banana"_s,   u"Abelha"_s,     u"Ábaco"_s, u"abacax
                            u"Bananada"_s, u"Maçã verde"_s, u"Échec"_s};
 } // namespace
 
-void TestSearchModule::findsTheFirstEntryBeginningWithTheText_data()
+void TestListSearch::findsTheFirstEntryBeginningWithTheText_data()
 {
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<QString>("text");
@@ -50,7 +50,7 @@ void TestSearchModule::findsTheFirstEntryBeginningWithTheText_data()
     QTest::newRow("empty list") << QStringList() << u"a"_s << -1;
 }
 
-void TestSearchModule::findsTheFirstEntryBeginningWithTheText()
+void TestListSearch::findsTheFirstEntryBeginningWithTheText()
 {
     QFETCH(QStringList, entries);
     QFETCH(QString, text);
@@ -58,17 +58,17 @@ void TestSearchModule::findsTheFirstEntryBeginningWithTheText()
 
     EmoticonList list;
     list.setEntries(entries);
-    QCOMPARE(SearchModule::SearchList(list, text), found);
+    QCOMPARE(ListSearch::firstBeginningWith(list, text), found);
 }
 
-void TestSearchModule::searchesAfterStartAndWrapsRound()
+void TestListSearch::searchesAfterStartAndWrapsRound()
 {
     EmoticonList list;
     list.setEntries(Names);
-    QCOMPARE(SearchModule::SearchList(list, u"ban", 0), 4);
-    QCOMPARE(SearchModule::SearchList(list, u"ban", 4), 0);
-    QCOMPARE(SearchModule::SearchList(list, u"Échec", 6), 6);
+    QCOMPARE(ListSearch::firstBeginningWith(list, u"ban", 0), 4);
+    QCOMPARE(ListSearch::firstBeginningWith(list, u"ban", 4), 0);
+    QCOMPARE(ListSearch::firstBeginningWith(list, u"Échec", 6), 6);
 }
 
-QTEST_MAIN(TestSearchModule)
-#include "tst_search_module.moc"
+QTEST_MAIN(TestListSearch)
+#include "tst_list_search.moc"

@@ -35,11 +35,12 @@ QString whatIsLost(const EmoticonRecord& stored, const EmoticonRecord& compiled)
 {
     QStringList losses;
     for (const auto& [field, storedField, compiledField] :
-         {std::tuple{Field::Name, &stored.EmoticonName, &compiled.EmoticonName},
-          std::tuple{Field::Representation, &stored.Representation, &compiled.Representation}}) {
+         {std::tuple{Field::Name, &stored.nameField, &compiled.nameField},
+          std::tuple{Field::Representation, &stored.representationField,
+                     &compiled.representationField}}) {
         if (storedField->startsWith(u' '))
             losses += FieldRules::label(field) + QStringLiteral(": espaços antes do texto");
-        if (TrimBlanks(*storedField) != TrimBlanks(*compiledField))
+        if (trimBlanks(*storedField) != trimBlanks(*compiledField))
             losses += FieldRules::label(field) + QStringLiteral(": caracteres depois do «æ»");
     }
     return losses.join(QStringLiteral("; "));
@@ -124,7 +125,7 @@ void DataFileDumper::checkLeadingBlock(QByteArrayView bytes, Output& out) const
                       .arg(bytes.size())
                       .arg(RecordLayout::LeadingBlockSize);
     else if (bytes.first(RecordLayout::LeadingBlockSize) !=
-             LeadingBlock::forRecordCount(RecordLayout::CategoryRecordCount(bytes.size())))
+             LeadingBlock::forRecordCount(RecordLayout::categoryRecordCount(bytes.size())))
         message = QStringLiteral("bloco inicial (bytes 0 a 999) diferente do que esta ferramenta "
                                  "grava; compilar o texto gera o bloco da ferramenta");
     if (!message.isEmpty()) {
@@ -137,8 +138,9 @@ bool DataFileDumper::dumpRecord(QByteArrayView bytes, qsizetype number, qsizetyp
                                 QHash<QString, qsizetype>& numberByName, Output& out) const
 {
     const EmoticonRecord record = EmoticonRecord::fromBytes(bytes);
-    const FieldReading name = readField(record.EmoticonName, Field::Name);
-    const FieldReading representation = readField(record.Representation, Field::Representation);
+    const FieldReading name = readField(record.nameField, Field::Name);
+    const FieldReading representation =
+        readField(record.representationField, Field::Representation);
     const QString where = QStringLiteral("registro %1 (byte %2)").arg(number).arg(offset);
 
     std::optional<QString> omission = name.problem ? name.problem : representation.problem;
@@ -172,15 +174,15 @@ DataFileDumper::FieldReading DataFileDumper::readField(QStringView field, Field 
 {
     FieldReading reading;
     if (m_layout == Category::Layout::CategoryFile) {
-        const std::optional<QString> text = CategoryFieldText(field);
+        const std::optional<QString> text = categoryFieldText(field);
         if (!text)
-            return {TrimBlanks(field).toString(),
+            return {trimBlanks(field).toString(),
                     FieldRules::label(which) + QStringLiteral(" sem o terminador «æ»")};
         if (text->endsWith(u' '))
             return {*text, FieldRules::label(which) + QStringLiteral(" com espaço antes do «æ»")};
         reading.text = *text;
     } else {
-        reading.text = TrimBlanks(field).toString();
+        reading.text = trimBlanks(field).toString();
     }
     reading.problem = m_rules.problemWith(reading.text, which);
     if (!reading.problem && which == Field::Name && reading.text.startsWith(u'#'))

@@ -31,13 +31,13 @@ QList<Emoticon> readShipped(const QString& fileName)
 {
     CatalogueStore store(QStringLiteral(QUILLANE_SHIPPED_CATALOGUE));
     const QString path = shippedPath(fileName);
-    const qsizetype count = store.ReadCategoryEntries(path).size();
+    const qsizetype count = store.readCategoryEntries(path).size();
     QList<Emoticon> emoticons;
     for (qsizetype index = 0; index < count; ++index) {
-        const std::optional<EmoticonRecord> record = store.ReadCategoryRecord(path, index);
+        const std::optional<EmoticonRecord> record = store.readCategoryRecord(path, index);
         if (record)
-            emoticons.append({CategoryFieldText(record->EmoticonName),
-                              CategoryFieldText(record->Representation)});
+            emoticons.append({categoryFieldText(record->nameField),
+                              categoryFieldText(record->representationField)});
     }
     store.channel().close();
     return emoticons;
@@ -86,7 +86,7 @@ void CatalogueCheckTest::everyRecordIsWholeWithBothTexts()
     QCOMPARE((file.size() - RecordLayout::LeadingBlockSize) % EmoticonRecord::Size, 0);
 
     const QList<Emoticon> emoticons = readShipped(fileName);
-    QCOMPARE(emoticons.size(), RecordLayout::CategoryRecordCount(file.size()));
+    QCOMPARE(emoticons.size(), RecordLayout::categoryRecordCount(file.size()));
     for (qsizetype index = 0; index < emoticons.size(); ++index) {
         const Emoticon& emoticon = emoticons[index];
         QVERIFY2(emoticon.name && !emoticon.name->isEmpty() && emoticon.representation &&
