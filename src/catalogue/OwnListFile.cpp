@@ -4,13 +4,14 @@
 #include "CatalogueStore.h"
 #include "DataFileNames.h"
 #include "RecordLayout.h"
+#include "SystemFile.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <cerrno>
 #include <filesystem>
 
 using Action = FileFailure::Action;
+using Mode = SystemFile::Mode;
+using Links = SystemFile::Links;
 
 namespace {
 
@@ -35,17 +36,13 @@ std::optional<FileFailure> OwnListFile::append(const EmoticonRecord& record)
 {
     m_store.channel().close();
     const QString path = m_store.pathOf(DataFileNames::OwnList);
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        return FileFailure{Action::Write, path, openFailure(path)};
+    SystemFile file(path, Mode::WriteCreating, Links::InUsersOwnFolderOnly);
+    if (!file.isOpen())
+        return FileFailure{Action::Write, path, file.openError()};
 
-    const qint64 length = file.size();
-    const QByteArray bytes = record.toBytes();
-    errno = 0;
-    if (!file.seek(RecordLayout::OwnListRecordOffset(RecordLayout::OwnListRecordCount(length))) ||
-        file.write(bytes) != bytes.size()) {
-        const std::error_code error = lastSystemError();
+    const qint64 length = file.lengthAtOpening();
+    const qint64 end = RecordLayout::OwnListRecordOffset(RecordLayout::OwnListRecordCount(length));
+    if (const std::error_code error = file.writeAt(end, record.toBytes())) {
         // Whatever part of the record reached the file goes again: the file stays as it was.
         file.resize(length);
         return FileFailure{Action::Write, path, error};
@@ -57,14 +54,14 @@ std::optional<FileFailure> OwnListFile::remove(qint64 index)
 {
     m_store.channel().close();
     const QString path = m_store.pathOf(DataFileNames::OwnList);
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly))
-        return FileFailure{Action::Read, path, openFailure(path)};
-    QByteArray records = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return FileFailure{Action::Read, path, lastSystemError()};
-    file.close();
+    QByteArray records;
+    {
+        const SystemFile file(path, Mode::Read, Links::InUsersOwnFolderOnly);
+        if (!file.isOpen())
+            return FileFailure{Action::Read, path, file.openError()};
+        if (const std::error_code error = file.readAt(0, file.lengthAtOpening(), records))
+            return FileFailure{Action::Read, path, error};
+    }
     if (const auto failure = refusedWhenReadOnly(Action::Write, path))
         return failure;
 

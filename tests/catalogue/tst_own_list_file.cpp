@@ -1,8 +1,8 @@
-#include "AtomicFileWriter.h"
 #include "CatalogueStore.h"
 #include "DataFileBuilder.h"
 #include "FileModes.h"
 #include "OwnListFile.h"
+#include "SystemFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,7 +13,7 @@
 
 using namespace Qt::StringLiterals;
 namespace Build = DataFileBuilder;
-using Step = AtomicFileWriter::Step;
+using Step = SystemFile::Step;
 
 Q_DECLARE_METATYPE(std::optional<QByteArray>)
 
@@ -240,7 +240,7 @@ void TestOwnListFile::failureIsReportedAndLeavesTheFileAsItWas()
     if (!readOnly.isEmpty())
         QVERIFY(FileModes::setWritable(
             readOnly == u"folder" ? m_folder->path() : path(u"custom.bra"_s), false));
-    std::optional<AtomicFileWriter::SimulatedFault> fault;
+    std::optional<SystemFile::SimulatedFault> fault;
     if (faultStep >= 0)
         fault.emplace(Step(faultStep), faultError);
 

@@ -1,4 +1,3 @@
-#include "AtomicFileWriter.h"
 #include "CatalogueStore.h"
 #include "ConfirmationTimer.h"
 #include "DataFileBuilder.h"
@@ -8,6 +7,7 @@
 #include "MainWindow.h"
 #include "OwnListPanel.h"
 #include "RecordingDesktop.h"
+#include "SystemFile.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -19,7 +19,7 @@
 
 using namespace Qt::StringLiterals;
 namespace Build = DataFileBuilder;
-using Step = AtomicFileWriter::Step;
+using Step = SystemFile::Step;
 
 namespace {
 
@@ -444,7 +444,7 @@ void TestOwnListPanel::fileFailureIsReportedAndChangesNothing()
     m_desktop.recorded.nextAnswer = QMessageBox::Yes;
     if (!readOnly.isEmpty())
         QVERIFY(FileModes::setWritable(path(readOnly), false));
-    std::optional<AtomicFileWriter::SimulatedFault> fault;
+    std::optional<SystemFile::SimulatedFault> fault;
     if (faultStep >= 0)
         fault.emplace(Step(faultStep), faultError);
 

@@ -26,6 +26,7 @@ private slots:
     void folderFollowsWhetherTheProgramFolderCanBeWritten_data();
     void folderFollowsWhetherTheProgramFolderCanBeWritten();
     void readOnlyProgramFolderKeepsTheCatalogueAndTheUsersFilesApart();
+    void linkInAFolderOthersMayWriteIsNotFollowed();
 
 private:
     std::unique_ptr<QTemporaryDir> m_programFolder;
@@ -96,6 +97,30 @@ void TestUserFiles::readOnlyProgramFolderKeepsTheCatalogueAndTheUsersFilesApart(
     QCOMPARE(QDir(m_programFolder->path()).entryList(QDir::Files), QStringList{u"all.bra"_s});
     QCOMPARE(QDir(userFolder).entryList(QDir::Files),
              (QStringList{u"custom.bra"_s, u"emoticon.dat"_s}));
+}
+
+// Whoever may write in the folder may have made the link, to one of the user's private files.
+void TestUserFiles::linkInAFolderOthersMayWriteIsNotFollowed()
+{
+    const QString notes = m_home->filePath(u"notes.txt"_s);
+    QVERIFY(Build::write(notes, "private"));
+    QVERIFY(QFile::setPermissions(m_programFolder->path(), QFile::Permissions(0x7777)));
+    CatalogueStore store(m_programFolder->path());
+    for (const QString& name : {u"custom.bra"_s, u"emoticon.dat"_s})
+        QVERIFY(QFile::link(notes, store.pathOf(name)));
+
+    const auto reason = [](const std::optional<FileFailure>& failure) {
+        return failure ? failure->message().section(u": "_s, 1) : QString();
+    };
+    const QString planted = u"o arquivo é um link numa pasta em que outros podem gravar."_s;
+    QCOMPARE(reason(OwnListFile(store).append(EmoticonRecord::fromTexts(u"Gato", u"=^.^="))),
+             planted);
+    QCOMPARE(reason(SettingsFile(store).writeAlwaysOnTop(SettingsFile::On)), planted);
+    QCOMPARE(store.ReadOwnListEntries(), QStringList());
+    QVERIFY(OwnListFile(store).remove(0));
+    QFile file(notes);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), "private");
 }
 
 QTEST_GUILESS_MAIN(TestUserFiles)
