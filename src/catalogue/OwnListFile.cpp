@@ -42,7 +42,11 @@ std::optional<FileFailure> OwnListFile::append(const EmoticonRecord& record)
 
     const qint64 length = file.lengthAtOpening();
     const qint64 end = RecordLayout::OwnListRecordOffset(RecordLayout::OwnListRecordCount(length));
-    if (const std::error_code error = file.writeAt(end, record.toBytes())) {
+    std::error_code error = file.writeAt(end, record.toBytes());
+    // On the disk before the user is told: a power cut must not take back a shown addition.
+    if (!error)
+        error = file.syncToDisk();
+    if (error) {
         // Whatever part of the record reached the file goes again: the file stays as it was.
         file.resize(length);
         return FileFailure{Action::Write, path, error};

@@ -14,7 +14,8 @@ class OwnListFile {
 public:
     explicit OwnListFile(CatalogueStore& store);
 
-    // Writes record after the last whole record, creating the file when it is missing.
+    // Writes record after the last whole record, creating the file when it is missing, and
+    // forces it to disk.
     std::optional<FileFailure> append(const EmoticonRecord& record);
 
     // Drops the record that the list entry at index stands for. Every other record is kept

@@ -195,6 +195,10 @@ void TestOwnListFile::failureIsReportedAndLeavesTheFileAsItWas_data()
     QTest::newRow("add to a read-only file")
         << u"append"_s << before << u"file"_s << -1 << none
         << u"Não foi possível gravar o arquivo %1custom.bra: "_s + denied;
+    QTest::newRow("add, flush to disk fails")
+        << u"append"_s << before << QString() << int(Step::Flush) << std::errc::io_error
+        << u"Não foi possível gravar o arquivo %1custom.bra: erro de leitura ou gravação no "
+           "disco."_s;
     QTest::newRow("remove in a read-only folder")
         << u"remove"_s << before << u"folder"_s << -1 << none
         << u"Não foi possível criar o arquivo %1custom.tmp: "_s + denied;
