@@ -32,6 +32,10 @@ const Reason Reasons[] = {
     // own from one planted there. (Also links that lead round in a circle, a rarer sight.)
     {std::errc::too_many_symbolic_link_levels,
      u"o arquivo é um link numa pasta em que outros podem gravar"},
+    // The program's own, for a list with other names (hard links), which a replacement
+    // would leave holding the old list.
+    {std::errc::too_many_links, u"o arquivo tem outros nomes (links físicos), que ficariam "
+                                u"com a lista antiga"},
     // Never from the system on a file: the program's own, for a record the file no longer
     // holds (another program shortened it).
     {std::errc::result_out_of_range, u"a entrada não está mais no arquivo"},

@@ -16,12 +16,15 @@ using Links = SystemFile::Links;
 namespace {
 
 // A removal replaces the file and a clear deletes it, which the folder's rights alone would
-// allow; a list made read-only stays as it is, as it does for an addition.
-std::optional<FileFailure> refusedWhenReadOnly(Action action, const QString& path)
+// allow; a list made read-only stays as it is, as it does for an addition. A list with other
+// names (hard links) would keep the old list under them: the list is never split in two.
+std::optional<FileFailure> refusedToReplace(Action action, const QString& path)
 {
     const QFileInfo file(path);
     if (file.exists() && !file.isWritable())
         return FileFailure{action, path, std::make_error_code(std::errc::permission_denied)};
+    if (SystemFile::hasOtherNames(path))
+        return FileFailure{action, path, std::make_error_code(std::errc::too_many_links)};
     return std::nullopt;
 }
 
@@ -57,7 +60,8 @@ std::optional<FileFailure> OwnListFile::append(const EmoticonRecord& record)
 std::optional<FileFailure> OwnListFile::remove(qint64 index)
 {
     m_store.channel().close();
-    const QString path = m_store.pathOf(DataFileNames::OwnList);
+    const QString listPath = m_store.pathOf(DataFileNames::OwnList);
+    const QString path = SystemFile::replacedPath(listPath);
     QByteArray records;
     {
         const SystemFile file(path, Mode::Read, Links::InUsersOwnFolderOnly);
@@ -66,7 +70,7 @@ std::optional<FileFailure> OwnListFile::remove(qint64 index)
         if (const std::error_code error = file.readAt(0, file.lengthAtOpening(), records))
             return FileFailure{Action::Read, path, error};
     }
-    if (const auto failure = refusedWhenReadOnly(Action::Write, path))
+    if (const auto failure = refusedToReplace(Action::Write, path))
         return failure;
 
     const qint64 count = RecordLayout::OwnListRecordCount(records.size());
@@ -75,14 +79,17 @@ std::optional<FileFailure> OwnListFile::remove(qint64 index)
                            std::make_error_code(std::errc::result_out_of_range)};
     records.truncate(RecordLayout::OwnListRecordOffset(count));
     records.remove(RecordLayout::OwnListRecordOffset(index), EmoticonRecord::Size);
-    return AtomicFileWriter(m_store.pathOf(DataFileNames::OwnListTemporary)).write(path, records);
+    // Beside the file a link leads to, so that the rename stays within one folder.
+    const QString temporaryPath = path == listPath ? m_store.pathOf(DataFileNames::OwnListTemporary)
+                                                   : path + QStringLiteral(".tmp");
+    return AtomicFileWriter(temporaryPath).write(path, records);
 }
 
 std::optional<FileFailure> OwnListFile::clear()
 {
     m_store.channel().close();
-    const QString path = m_store.pathOf(DataFileNames::OwnList);
-    if (const auto failure = refusedWhenReadOnly(Action::Delete, path))
+    const QString path = SystemFile::replacedPath(m_store.pathOf(DataFileNames::OwnList));
+    if (const auto failure = refusedToReplace(Action::Delete, path))
         return failure;
     std::error_code error;
     std::filesystem::remove(QFileInfo(path).filesystemFilePath(), error);

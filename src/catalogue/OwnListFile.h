@@ -9,7 +9,8 @@ class CatalogueStore;
 
 // The changes to the own list's file. Each closes the shared file channel first, measures
 // the file again and counts whole records only (a trailing piece of a record is none); each
-// leaves whole records behind, and after a failure the file as it was.
+// leaves whole records behind, and after a failure the file as it was. A custom.bra that is a
+// link the user made stays one: the file it leads to is changed.
 class OwnListFile {
 public:
     explicit OwnListFile(CatalogueStore& store);

@@ -195,6 +195,25 @@ bool SystemFile::isUsersOwnFolder(const QString& path)
     return ::lstat(encoded(path).constData(), &status) == 0 && isUsersAlone(status);
 }
 
+QString SystemFile::replacedPath(const QString& path)
+{
+    const QFileInfo file(path);
+    // The folder as an opening reaches it, so that both judge it alike.
+    struct stat folder {};
+    if (!file.isSymLink() || ::stat(encoded(file.absolutePath()).constData(), &folder) != 0 ||
+        !isUsersAlone(folder))
+        return path;
+    const QString target = file.canonicalFilePath();
+    // A link to a file not made yet stays too: the file is made where it leads.
+    return target.isEmpty() ? file.symLinkTarget() : target;
+}
+
+bool SystemFile::hasOtherNames(const QString& path)
+{
+    struct stat status {};
+    return ::stat(encoded(path).constData(), &status) == 0 && status.st_nlink > 1;
+}
+
 SystemFile::SimulatedFault::SimulatedFault(Step step, std::errc error)
 {
     simulatedFault = Fault{step, error};

@@ -61,6 +61,15 @@ public:
     // that lets anyone else write shows as the group's write right, and so counts too.
     static bool isUsersOwnFolder(const QString& path);
 
+    // The file that replacing or deleting the user's file at path acts on: where a link there
+    // leads, so that the link stays one, when the user made it (it is in a folder that is the
+    // user's alone); otherwise path itself.
+    static QString replacedPath(const QString& path);
+
+    // Whether the file at path has more than one name (hard links): replacing one name would
+    // leave the others with the old content.
+    static bool hasOtherNames(const QString& path);
+
     // The steps of a write that can fail once the file is open.
     enum class Step { Write, Flush, Rename };
 

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <memory>
 #include <sys/mount.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 namespace Build = DataFileBuilder;
@@ -43,6 +44,8 @@ private slots:
     void staleTemporaryFileNeverReachesTheList();
     void clearLeavesNoFile_data();
     void clearLeavesNoFile();
+    void linkedListIsNeverSplit_data();
+    void linkedListIsNeverSplit();
     void failureIsReportedAndLeavesTheFileAsItWas_data();
     void failureIsReportedAndLeavesTheFileAsItWas();
     void fullDiskKeepsTheOldList_data();
@@ -50,7 +53,7 @@ private slots:
 
 private:
     QString path(const QString& name) const { return m_folder->filePath(name); }
-    std::optional<QByteArray> ownList() const;
+    std::optional<QByteArray> ownList(const QString& name = u"custom.bra"_s) const;
     void setOwnList(const std::optional<QByteArray>& bytes) const;
 
     std::unique_ptr<QTemporaryDir> m_folder;
@@ -71,9 +74,9 @@ void TestOwnListFile::cleanup()
     m_folder.reset();
 }
 
-std::optional<QByteArray> TestOwnListFile::ownList() const
+std::optional<QByteArray> TestOwnListFile::ownList(const QString& name) const
 {
-    QFile file(path(u"custom.bra"_s));
+    QFile file(path(name));
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     return file.readAll();
@@ -175,6 +178,51 @@ void TestOwnListFile::clearLeavesNoFile()
     setOwnList(before);
     QCOMPARE(OwnListFile(*m_store).clear(), std::nullopt);
     QCOMPARE(ownList(), Missing);
+}
+
+void TestOwnListFile::linkedListIsNeverSplit_data()
+{
+    QTest::addColumn<bool>("symbolic");
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<std::optional<QByteArray>>("after"); // behind both names
+    QTest::addColumn<QString>("refusal");                 // %1 stands for the data folder
+
+    const QString otherNames = u" o arquivo %1custom.bra: o arquivo tem outros nomes (links "
+                               "físicos), que ficariam com a lista antiga."_s;
+    QTest::newRow("a removal replaces the file a link leads to")
+        << true << u"remove"_s << std::optional(Sun) << QString();
+    QTest::newRow("a clear deletes the file a link leads to")
+        << true << u"clear"_s << Missing << QString();
+    QTest::newRow("a removal from a list with two names is refused")
+        << false << u"remove"_s << std::optional(Cat + Sun)
+        << u"Não foi possível gravar"_s + otherNames;
+    QTest::newRow("a clear of a list with two names is refused")
+        << false << u"clear"_s << std::optional(Cat + Sun)
+        << u"Não foi possível excluir"_s + otherNames;
+}
+
+// A custom.bra the user made a link to a list kept elsewhere stays one; a list with two names
+// keeps both or refuses.
+void TestOwnListFile::linkedListIsNeverSplit()
+{
+    QFETCH(bool, symbolic);
+    QFETCH(QString, operation);
+    QFETCH(std::optional<QByteArray>, after);
+    QFETCH(QString, refusal);
+    QVERIFY(QDir(m_folder->path()).mkdir(u"kept"_s));
+    const QString kept = path(u"kept/list.bra"_s);
+    QVERIFY(Build::write(kept, Cat + Sun));
+    const QByteArray target = QFile::encodeName(kept);
+    const QByteArray link = QFile::encodeName(path(u"custom.bra"_s));
+    QCOMPARE((symbolic ? ::symlink : ::link)(target.constData(), link.constData()), 0);
+
+    OwnListFile file(*m_store);
+    const auto failure = operation == u"remove" ? file.remove(0) : file.clear();
+    QCOMPARE(failure ? failure->message() : QString(), refusal.arg(m_store->DataFolder()));
+    QCOMPARE(QFileInfo(path(u"custom.bra"_s)).isSymLink(), symbolic);
+    QCOMPARE(ownList(), after);
+    QCOMPARE(ownList(u"kept/list.bra"_s), after);
+    QCOMPARE(QDir(path(u"kept"_s)).entryList(QDir::Files).size(), after ? 1 : 0);
 }
 
 void TestOwnListFile::failureIsReportedAndLeavesTheFileAsItWas_data()
