@@ -16,7 +16,7 @@ trap 'rm -rf "$root"' EXIT
 prefix="$root/pre fix"
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 
-for file in "$program/quillane-emoticon" \
+for file in "$program/quillane-emoticon" "$program/installed" \
     "$program"/{all,animals,foods,objects,celebrit,occupati}.bra "$program/help/index-bra.html" \
     bin/quillane-emoticon bin/quillane-catalogue "share/applications/$id.desktop" \
     "share/metainfo/$id.metainfo.xml" "share/icons/hicolor/scalable/apps/$id.svg"; do

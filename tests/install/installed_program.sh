@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# A system-wide install, used by someone who cannot write it: the launcher starts the program,
-# which reads the catalogue from its install and keeps the own list and the settings in the
-# user's data folder; the own list is still there after a restart.
+# A system-wide install. Run by root, who may write anywhere, it leaves its program folder as
+# installed. Used by someone who cannot write it, the launcher starts the program, which reads
+# the catalogue from its install and keeps the own list and the settings in the user's data
+# folder; the own list is still there after a restart.
 set -euo pipefail
 build_dir=$1
 source "$(dirname "$0")/../e2e/e2e_lib.sh"
@@ -10,6 +11,19 @@ root=$(mktemp -d)
 trap 'chmod -R u+w "$root"; rm -rf "$root"; cleanup' EXIT
 prefix=$root/prefix
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
+
+program=$prefix/lib/quillane-emoticon
+listing() { find "$program" -mindepth 1 -printf '%P %s %T@\n' | sort; }
+installed=$(listing)
+launch_program env XDG_DATA_HOME="$root/root-data" "$prefix/bin/quillane-emoticon"
+click_client 50 13
+add_to_own_list 'Sol' '\o/'
+wait_until 10 file_has_bytes "$root/root-data/quillane-emoticon/custom.bra" 50 ||
+    fail "root's addition did not reach its data folder"
+exit_by_menu
+[ "$(listing)" = "$installed" ] ||
+    fail "the program changed its folder: $(diff <(echo "$installed") <(listing))"
+
 chmod -R a-w "$prefix"
 export XDG_DATA_HOME=$root/data
 user_files=$XDG_DATA_HOME/quillane-emoticon

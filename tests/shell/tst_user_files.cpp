@@ -6,16 +6,16 @@
 #include "UserFilesFolder.h"
 
 #include <QDir>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 namespace Build = DataFileBuilder;
 
 // Where the files the program writes are kept: beside the program while its folder can be
-// written, in the user's own data folder when it cannot (a system-wide install), while the
-// catalogue is still read from the program folder.
+// written, in the user's own data folder when it cannot or when the program is installed,
+// while the catalogue is still read from the program folder.
 class TestUserFiles : public QObject {
     Q_OBJECT
 
@@ -23,8 +23,8 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void folderFollowsWhetherTheProgramFolderCanBeWritten_data();
-    void folderFollowsWhetherTheProgramFolderCanBeWritten();
+    void folderFollowsTheProgramFolder_data();
+    void folderFollowsTheProgramFolder();
     void readOnlyProgramFolderKeepsTheCatalogueAndTheUsersFilesApart();
     void linkInAFolderOthersMayWriteIsNotFollowed();
 
@@ -54,25 +54,34 @@ void TestUserFiles::cleanup()
     QVERIFY(FileModes::setWritable(m_programFolder->path(), true));
 }
 
-void TestUserFiles::folderFollowsWhetherTheProgramFolderCanBeWritten_data()
+void TestUserFiles::folderFollowsTheProgramFolder_data()
 {
-    QTest::addColumn<bool>("writable");
-    QTest::newRow("a writable program folder keeps them") << true;
-    QTest::newRow("a read-only program folder sends them to the user's data folder") << false;
+    QTest::addColumn<int>("mode"); // of the program folder
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<bool>("beside");
+
+    QTest::newRow("a folder it may write keeps them") << 0700 << false << true;
+    QTest::newRow("a read-only folder sends them to the user's data folder")
+        << 0500 << false << false;
+    QTest::newRow("an installed copy keeps them in the user's data folder, writable or not")
+        << 0700 << true << false;
 }
 
-void TestUserFiles::folderFollowsWhetherTheProgramFolderCanBeWritten()
+void TestUserFiles::folderFollowsTheProgramFolder()
 {
-    QFETCH(bool, writable);
-    QVERIFY(FileModes::setWritable(m_programFolder->path(), writable));
+    QFETCH(int, mode);
+    QFETCH(bool, installed);
+    QFETCH(bool, beside);
+    if (installed)
+        QVERIFY(Build::write(m_programFolder->filePath(u"installed"_s), "installed"));
+    QCOMPARE(::chmod(QFile::encodeName(m_programFolder->path()).constData(), mode_t(mode)), 0);
 
     const QString folder = UserFilesFolder::forProgramFolder(m_programFolder->path());
 
-    const QString own = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QVERIFY(own.startsWith(m_home->path()));
-    QCOMPARE(folder, writable ? m_programFolder->path() : own);
+    const QString own = m_home->filePath(u"share/quillane-emoticon"_s);
+    QCOMPARE(folder, beside ? m_programFolder->path() : own);
     // The user's data folder is made only when it is used, and then before the first write.
-    QCOMPARE(QDir(own).exists(), !writable);
+    QCOMPARE(QDir(own).exists(), !beside);
 }
 
 void TestUserFiles::readOnlyProgramFolderKeepsTheCatalogueAndTheUsersFilesApart()
