@@ -1,8 +1,11 @@
 #include "UserFilesFolder.h"
 
+#include "SystemFile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <sys/stat.h>
 
 namespace {
 
@@ -20,16 +23,21 @@ namespace UserFilesFolder {
 
 QString forProgramFolder(const QString& programFolder)
 {
-    // The system's own check (access(2)): it knows read-only mounts, ACLs and capabilities. Root
-    // may write an installed copy's folder too, but it is not the place for one user's files.
-    if (!isInstalled(programFolder) && QFileInfo(programFolder).isWritable())
+    // Only in a folder of the user's alone: whoever else may write there could plant links to
+    // the user's other files under the names of these. The system's own check (access(2))
+    // knows read-only mounts, ACLs and capabilities. Root may write an installed copy's folder
+    // too, but it is not the place for one user's files.
+    if (!isInstalled(programFolder) && SystemFile::isUsersOwnFolder(programFolder) &&
+        QFileInfo(programFolder).isWritable())
         return programFolder;
     const QString ownFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     // With no home folder at all there is nowhere better: the writes fail and say why.
     if (ownFolder.isEmpty())
         return programFolder;
-    // A folder that cannot be made shows up the same way, named in the failure's message.
-    QDir().mkpath(ownFolder);
+    // Private from the start. A folder that cannot be made shows up the same way, named in the
+    // failure's message.
+    QDir().mkpath(QFileInfo(ownFolder).path());
+    ::mkdir(QFile::encodeName(ownFolder).constData(), S_IRWXU);
     return ownFolder;
 }
 

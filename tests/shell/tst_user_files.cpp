@@ -63,6 +63,8 @@ void TestUserFiles::folderFollowsTheProgramFolder_data()
     QTest::newRow("a folder it may write keeps them") << 0700 << false << true;
     QTest::newRow("a read-only folder sends them to the user's data folder")
         << 0500 << false << false;
+    QTest::newRow("a folder its group may write sends them to the user's data folder")
+        << 0770 << false << false;
     QTest::newRow("an installed copy keeps them in the user's data folder, writable or not")
         << 0700 << true << false;
 }
