@@ -2,9 +2,9 @@
 
 #include "SystemFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <sys/stat.h>
 
 namespace {
@@ -15,6 +15,16 @@ constexpr auto InstalledMarker = "installed";
 bool isInstalled(const QString& programFolder)
 {
     return QFileInfo::exists(QDir(programFolder).filePath(QLatin1StringView(InstalledMarker)));
+}
+
+// The user's data folder for the program. The XDG base-directory rules ignore a relative
+// XDG_DATA_HOME, which would name another folder for each folder the program starts from.
+QString dataFolder()
+{
+    QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    if (QDir::isRelativePath(dataHome))
+        dataHome = QDir::homePath() + QStringLiteral("/.local/share");
+    return dataHome + u'/' + QCoreApplication::applicationName();
 }
 
 } // namespace
@@ -30,10 +40,7 @@ QString forProgramFolder(const QString& programFolder)
     if (!isInstalled(programFolder) && SystemFile::isUsersOwnFolder(programFolder) &&
         QFileInfo(programFolder).isWritable())
         return programFolder;
-    const QString ownFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    // With no home folder at all there is nowhere better: the writes fail and say why.
-    if (ownFolder.isEmpty())
-        return programFolder;
+    const QString ownFolder = dataFolder();
     // Private from the start. A folder that cannot be made shows up the same way, named in the
     // failure's message.
     QDir().mkpath(QFileInfo(ownFolder).path());

@@ -44,7 +44,8 @@ void TestUserFiles::init()
     m_programFolder = std::make_unique<QTemporaryDir>();
     m_home = std::make_unique<QTemporaryDir>();
     // Never the real user's data.
-    qputenv("XDG_DATA_HOME", m_home->filePath(u"share"_s).toLocal8Bit());
+    qputenv("HOME", QFile::encodeName(m_home->path()));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_home->filePath(u"share"_s)));
     QVERIFY(Build::write(m_programFolder->filePath(u"all.bra"_s),
                          Build::categoryFile(Build::numbered(u"Todos"_s, 3))));
 }
@@ -58,32 +59,42 @@ void TestUserFiles::folderFollowsTheProgramFolder_data()
 {
     QTest::addColumn<int>("mode"); // of the program folder
     QTest::addColumn<bool>("installed");
-    QTest::addColumn<bool>("beside");
+    QTest::addColumn<QString>("dataHome"); // XDG_DATA_HOME, in the home folder unless relative
+    QTest::addColumn<QString>("dataFolder");
+    const QString given = u"share/quillane-emoticon"_s;
+    const QString beside;
 
-    QTest::newRow("a folder it may write keeps them") << 0700 << false << true;
+    QTest::newRow("a folder it may write keeps them") << 0700 << false << u"share"_s << beside;
     QTest::newRow("a read-only folder sends them to the user's data folder")
-        << 0500 << false << false;
+        << 0500 << false << u"share"_s << given;
     QTest::newRow("a folder its group may write sends them to the user's data folder")
-        << 0770 << false << false;
+        << 0770 << false << u"share"_s << given;
     QTest::newRow("an installed copy keeps them in the user's data folder, writable or not")
-        << 0700 << true << false;
+        << 0700 << true << u"share"_s << given;
+    QTest::newRow("a relative XDG_DATA_HOME is ignored")
+        << 0500 << false << u"./share"_s << u".local/share/quillane-emoticon"_s;
 }
 
 void TestUserFiles::folderFollowsTheProgramFolder()
 {
     QFETCH(int, mode);
     QFETCH(bool, installed);
-    QFETCH(bool, beside);
+    QFETCH(QString, dataHome);
+    QFETCH(QString, dataFolder);
+    if (!dataHome.startsWith(u'.'))
+        dataHome = m_home->filePath(dataHome);
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
     if (installed)
         QVERIFY(Build::write(m_programFolder->filePath(u"installed"_s), "installed"));
     QCOMPARE(::chmod(QFile::encodeName(m_programFolder->path()).constData(), mode_t(mode)), 0);
 
     const QString folder = UserFilesFolder::forProgramFolder(m_programFolder->path());
 
-    const QString own = m_home->filePath(u"share/quillane-emoticon"_s);
-    QCOMPARE(folder, beside ? m_programFolder->path() : own);
+    QCOMPARE(folder, dataFolder.isEmpty() ? m_programFolder->path() : m_home->filePath(dataFolder));
     // The user's data folder is made only when it is used, and then before the first write.
-    QCOMPARE(QDir(own).exists(), !beside);
+    QVERIFY(QDir(folder).exists());
+    QCOMPARE(QDir(m_home->path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             dataFolder.isEmpty());
 }
 
 void TestUserFiles::readOnlyProgramFolderKeepsTheCatalogueAndTheUsersFilesApart()
