@@ -34,21 +34,22 @@ AtomicFileWriter::AtomicFileWriter(QString temporaryPath)
 {
 }
 
-std::optional<FileFailure> AtomicFileWriter::write(const QString& path, QByteArrayView bytes) const
+std::optional<FileFailure> AtomicFileWriter::write(const QString& path, QByteArrayView bytes,
+                                                   const QString& rightsOf) const
 {
     std::error_code error;
     std::filesystem::remove(filesystemPath(m_temporaryPath), error);
     if (error)
         return FileFailure{FileFailure::Action::Delete, m_temporaryPath, error};
 
-    const std::optional<FileFailure> failure = replace(path, bytes);
+    const std::optional<FileFailure> failure = replace(path, bytes, rightsOf);
     if (failure)
         std::filesystem::remove(filesystemPath(m_temporaryPath), error);
     return failure;
 }
 
-std::optional<FileFailure> AtomicFileWriter::replace(const QString& path,
-                                                     QByteArrayView bytes) const
+std::optional<FileFailure> AtomicFileWriter::replace(const QString& path, QByteArrayView bytes,
+                                                     const QString& rightsOf) const
 {
     using Action = FileFailure::Action;
     {
@@ -57,7 +58,7 @@ std::optional<FileFailure> AtomicFileWriter::replace(const QString& path,
                              SystemFile::Links::InUsersOwnFolderOnly);
         if (!temporary.isOpen())
             return FileFailure{Action::Create, m_temporaryPath, temporary.openError()};
-        temporary.takeRightsOf(path);
+        temporary.takeRightsOf(rightsOf);
         if (const std::error_code error = temporary.writeAt(0, bytes))
             return FileFailure{Action::Write, m_temporaryPath, error};
         // The rename that follows must not reach the disk before the content does.

@@ -14,11 +14,18 @@ class AtomicFileWriter {
 public:
     explicit AtomicFileWriter(QString temporaryPath);
 
-    // The new file keeps the rights of the replaced one: a private file stays private.
-    std::optional<FileFailure> write(const QString& path, QByteArrayView bytes) const;
+    // The new file keeps the rights of the file at rightsOf (by default the replaced one), so
+    // that a private file stays private.
+    std::optional<FileFailure> write(const QString& path, QByteArrayView bytes) const
+    {
+        return write(path, bytes, path);
+    }
+    std::optional<FileFailure> write(const QString& path, QByteArrayView bytes,
+                                     const QString& rightsOf) const;
 
 private:
-    std::optional<FileFailure> replace(const QString& path, QByteArrayView bytes) const;
+    std::optional<FileFailure> replace(const QString& path, QByteArrayView bytes,
+                                       const QString& rightsOf) const;
 
     QString m_temporaryPath;
 };

@@ -1,11 +1,15 @@
 #include "UserFilesFolder.h"
 
+#include "AtomicFileWriter.h"
+#include "DataFileNames.h"
 #include "SystemFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <filesystem>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -27,6 +31,39 @@ QString dataFolder()
     return dataHome + u'/' + QCoreApplication::applicationName();
 }
 
+bool isUsersOwnPlainFile(const QString& path)
+{
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode) &&
+           status.st_uid == ::geteuid() && status.st_nlink == 1;
+}
+
+// One rename where both folders are on one disk. Across disks, a copy replaces the target whole
+// (see AtomicFileWriter) and the original is deleted only once the copy is on the disk.
+std::optional<FileFailure> move(const QString& from, const QString& to)
+{
+    using Action = FileFailure::Action;
+    std::error_code error = SystemFile::rename(from, to);
+    if (error != std::errc::cross_device_link)
+        return error ? std::optional(FileFailure{Action::Rename, from, error, to}) : std::nullopt;
+    QByteArray bytes;
+    {
+        const SystemFile source(from, SystemFile::Mode::Read,
+                                SystemFile::Links::InUsersOwnFolderOnly);
+        error = source.openError();
+        if (!error)
+            error = source.readAt(0, source.lengthAtOpening(), bytes);
+    }
+    if (error)
+        return FileFailure{Action::Read, from, error};
+    if (auto failure = AtomicFileWriter(to + QStringLiteral(".tmp")).write(to, bytes, from))
+        return failure;
+    std::filesystem::remove(QFileInfo(from).filesystemFilePath(), error);
+    if (error)
+        return FileFailure{Action::Delete, from, error};
+    return std::nullopt;
+}
+
 } // namespace
 
 namespace UserFilesFolder {
@@ -46,6 +83,20 @@ QString forProgramFolder(const QString& programFolder)
     QDir().mkpath(QFileInfo(ownFolder).path());
     ::mkdir(QFile::encodeName(ownFolder).constData(), S_IRWXU);
     return ownFolder;
+}
+
+void moveLeftBehind(const QString& programFolder, const QString& userFilesFolder)
+{
+    if (!isInstalled(programFolder))
+        return;
+    for (const QLatin1StringView name : {DataFileNames::OwnList, DataFileNames::Settings}) {
+        const QString from = QDir(programFolder).filePath(name);
+        const QString to = QDir(userFilesFolder).filePath(name);
+        if (!isUsersOwnPlainFile(from) || QFileInfo(to).exists() || QFileInfo(to).isSymLink())
+            continue;
+        if (const auto failure = move(from, to))
+            qWarning("%s", qUtf8Printable(failure->message()));
+    }
 }
 
 } // namespace UserFilesFolder

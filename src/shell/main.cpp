@@ -50,6 +50,8 @@ int main(int argc, char* argv[])
         qCritical("Quillane Emoticon já está aberto, mas não responde.");
         return 1;
     }
+    // While this process alone may write the user's files.
+    UserFilesFolder::moveLeftBehind(programFolder, userFilesFolder);
 
     SystemDesktop desktop;
     MainWindow window(programFolder, userFilesFolder, desktop);

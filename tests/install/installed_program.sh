@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # A system-wide install. Run by root, who may write anywhere, it leaves its program folder as
-# installed. Used by someone who cannot write it, the launcher starts the program, which reads
+# installed, after moving out the own list an older version left there. Used by someone who cannot write it, the launcher starts the program, which reads
 # the catalogue from its install and keeps the own list and the settings in the user's data
 # folder; the own list is still there after a restart.
 set -euo pipefail
@@ -15,11 +15,13 @@ cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 program=$prefix/lib/quillane-emoticon
 listing() { find "$program" -mindepth 1 -printf '%P %s %T@\n' | sort; }
 installed=$(listing)
+# An own list an older version kept there moves to the data folder.
+printf '%-35s%-15s' Gato '=^.^=' >"$program/custom.bra"
 launch_program env XDG_DATA_HOME="$root/root-data" "$prefix/bin/quillane-emoticon"
 click_client 50 13
 add_to_own_list 'Sol' '\o/'
-wait_until 10 file_has_bytes "$root/root-data/quillane-emoticon/custom.bra" 50 ||
-    fail "root's addition did not reach its data folder"
+wait_until 10 file_has_bytes "$root/root-data/quillane-emoticon/custom.bra" 100 ||
+    fail "root's own list did not move to its data folder, or the addition did not reach it"
 exit_by_menu
 [ "$(listing)" = "$installed" ] ||
     fail "the program changed its folder: $(diff <(echo "$installed") <(listing))"

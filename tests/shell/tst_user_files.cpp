@@ -8,7 +8,9 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 namespace Build = DataFileBuilder;
@@ -26,12 +28,24 @@ private slots:
     void folderFollowsTheProgramFolder_data();
     void folderFollowsTheProgramFolder();
     void readOnlyProgramFolderKeepsTheCatalogueAndTheUsersFilesApart();
+    void filesLeftInAnInstalledCopyMoveOnce_data();
+    void filesLeftInAnInstalledCopyMoveOnce();
     void linkInAFolderOthersMayWriteIsNotFollowed();
 
 private:
+    static std::optional<QByteArray> contentOf(const QString& path);
+
     std::unique_ptr<QTemporaryDir> m_programFolder;
     std::unique_ptr<QTemporaryDir> m_home;
 };
+
+std::optional<QByteArray> TestUserFiles::contentOf(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
 
 void TestUserFiles::initTestCase()
 {
@@ -119,6 +133,57 @@ void TestUserFiles::readOnlyProgramFolderKeepsTheCatalogueAndTheUsersFilesApart(
     QCOMPARE(QDir(m_programFolder->path()).entryList(QDir::Files), QStringList{u"all.bra"_s});
     QCOMPARE(QDir(userFolder).entryList(QDir::Files),
              (QStringList{u"custom.bra"_s, u"emoticon.dat"_s}));
+}
+
+void TestUserFiles::filesLeftInAnInstalledCopyMoveOnce_data()
+{
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<bool>("otherDisk");    // the program folder on a disk of its own
+    QTest::addColumn<bool>("dataHasAList"); // the user's data folder has its own custom.bra
+    QTest::addColumn<bool>("othersFiles");  // the left files belong to another user
+
+    QTest::newRow("an installed copy's files move") << true << false << false << false;
+    QTest::newRow("from another disk too") << true << true << false << false;
+    QTest::newRow("a copy not installed keeps them") << false << false << false << false;
+    QTest::newRow("a list in the data folder stays, so does the left one")
+        << true << false << true << false;
+    QTest::newRow("another user's files stay theirs") << true << false << false << true;
+}
+
+void TestUserFiles::filesLeftInAnInstalledCopyMoveOnce()
+{
+    QFETCH(bool, installed);
+    QFETCH(bool, otherDisk);
+    QFETCH(bool, dataHasAList);
+    QFETCH(bool, othersFiles);
+    const QString program = m_programFolder->path();
+    const QByteArray disk = QFile::encodeName(program);
+    if (otherDisk && ::mount("tmpfs", disk.constData(), "tmpfs", 0, "size=64k") != 0)
+        QSKIP("no RAM disk can be mounted here");
+    const auto unmount = qScopeGuard([&] { otherDisk&& ::umount2(disk.constData(), MNT_DETACH); });
+    const QByteArray left = Build::ownListFile({{u"Gato"_s, u"=^.^="_s}});
+    const QByteArray own = Build::ownListFile({{u"Sol"_s, u"\\o/"_s}});
+    const QByteArray settings = SettingsFile::bytesOf(SettingsFile::On);
+    const QString data = m_home->filePath(u"data"_s);
+    QVERIFY(QDir().mkdir(data));
+    QVERIFY(Build::write(program + u"/custom.bra"_s, left));
+    QVERIFY(Build::write(program + u"/emoticon.dat"_s, settings));
+    QVERIFY(!installed || Build::write(program + u"/installed"_s, "installed"));
+    QVERIFY(!dataHasAList || Build::write(data + u"/custom.bra"_s, own));
+    for (const char* name : {"/custom.bra", "/emoticon.dat"})
+        QVERIFY(!othersFiles || ::chown((disk + name).constData(), 65534, 65534) == 0);
+
+    UserFilesFolder::moveLeftBehind(program, data);
+
+    const bool listMoves = installed && !othersFiles && !dataHasAList;
+    const bool settingsMove = installed && !othersFiles;
+    const std::optional<QByteArray> none;
+    QCOMPARE(contentOf(data + u"/custom.bra"_s), dataHasAList ? own : listMoves ? left : none);
+    QCOMPARE(contentOf(program + u"/custom.bra"_s), listMoves ? none : left);
+    QCOMPARE(contentOf(data + u"/emoticon.dat"_s), settingsMove ? settings : none);
+    QCOMPARE(contentOf(program + u"/emoticon.dat"_s), settingsMove ? none : settings);
+    QCOMPARE(QDir(data).entryList(QDir::Files).size(),
+             int(dataHasAList || listMoves) + settingsMove);
 }
 
 // Whoever may write in the folder may have made the link, to one of the user's private files.
