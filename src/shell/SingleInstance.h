@@ -9,8 +9,9 @@ class QSocketNotifier;
 // One running program per set of user files (the own list and the settings), so that two
 // copies never write the same ones; copies with files of their own (the tests' among them)
 // stay independent. The first start takes a lock file and listens on a local socket beside
-// it, both in the user's private runtime folder. A later start finds the lock taken, asks the
-// running program to bring its window forward, and ends. The kernel holds the lock for the
+// it, both in a runtime folder of the user's alone. A later start finds the lock taken, asks
+// the running program to bring its window forward, and ends. Only the user's own programs are
+// heard or told a start's token. The kernel holds the lock for the
 // process and drops it when the process ends, however it ends, so a crash never blocks the
 // next start, and taking it syncs nothing to disk.
 //
