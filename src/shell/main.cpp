@@ -1,6 +1,7 @@
 #include "Desktop.h"
 #include "FixedWindowStyle.h"
 #include "MainWindow.h"
+#include "ShutDown.h"
 #include "SingleInstance.h"
 #include "UserFilesFolder.h"
 
@@ -57,6 +58,7 @@ int main(int argc, char* argv[])
     MainWindow window(programFolder, userFilesFolder, desktop);
     QObject::connect(&instance, &SingleInstance::activationRequested, &window,
                      [&window](const QByteArray& token) { bringForward(window, token); });
+    const ShutDown shutDown(window);
     window.adjustSize();
     window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();
