@@ -162,23 +162,22 @@ SingleInstance::SingleInstance(const QString& userFilesFolder, QObject* parent)
 
 SingleInstance::~SingleInstance()
 {
-    if (m_listener >= 0) {
-        delete m_incoming;
-        // Removed while the lock still keeps a later start from making its own.
-        ::unlink(m_socketPath.constData());
-        ::close(m_listener);
-    }
+    stopAnswering();
     if (m_lockDescriptor >= 0)
         ::close(m_lockDescriptor);
 }
 
 SingleInstance::Start SingleInstance::claim(const QByteArray& activationToken)
 {
-    const QDeadlineTimer deadline(GiveUpAfterMs);
-    do {
+    QDeadlineTimer deadline(GiveUpAfterMs);
+    for (;;) {
         switch (tryLock()) {
         case Lock::Taken:
-            listen();
+            // A lock that later starts cannot ask about would keep them waiting: given up.
+            if (!listen()) {
+                ::close(m_lockDescriptor);
+                m_lockDescriptor = -1;
+            }
             return Start::Run;
         // Nowhere to keep a lock (no rights in the folder): nothing to coordinate with either.
         case Lock::Unavailable:
@@ -186,11 +185,31 @@ SingleInstance::Start SingleInstance::claim(const QByteArray& activationToken)
         case Lock::Held:
             break;
         }
-        if (handOver(activationToken))
+        const HandOver handOver = this->handOver(activationToken);
+        if (handOver == HandOver::Done)
             return Start::HandedOver;
+        // A program that holds the lock without a socket is closing, and stopped answering as
+        // it began to, or has only just started: this start waits, however long the closing
+        // takes, then opens a window of its own.
+        if (handOver == HandOver::NoSocket)
+            deadline.setRemainingTime(GiveUpAfterMs);
+        else if (deadline.hasExpired())
+            return Start::Unanswered;
         QThread::msleep(100);
-    } while (!deadline.hasExpired());
-    return Start::Unanswered;
+    }
+}
+
+void SingleInstance::stopAnswering()
+{
+    if (m_listener < 0)
+        return;
+    // The callers not answered yet go with it: none is told "ok" by a closing program.
+    delete m_incoming;
+    m_incoming = nullptr;
+    // Removed while the lock still keeps a later start from making its own.
+    ::unlink(m_socketPath.constData());
+    ::close(m_listener);
+    m_listener = -1;
 }
 
 // The lock file is never removed: deleting it could let two starts lock two different files.
@@ -218,22 +237,23 @@ SingleInstance::Lock SingleInstance::tryLock()
     return errno == EWOULDBLOCK ? Lock::Held : Lock::Unavailable;
 }
 
-void SingleInstance::listen()
+bool SingleInstance::listen()
 {
     sockaddr_un address;
     m_listener = localSocket(m_socketPath, address, SOCK_NONBLOCK);
     if (m_listener < 0)
-        return;
+        return false;
     // Whatever socket is there was left by a run that crashed: the lock is this process's now.
     ::unlink(m_socketPath.constData());
     if (::bind(m_listener, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
         ::listen(m_listener, SOMAXCONN) != 0) {
         ::close(m_listener);
         m_listener = -1;
-        return;
+        return false;
     }
     m_incoming = new QSocketNotifier(m_listener, QSocketNotifier::Read, this);
     connect(m_incoming, &QSocketNotifier::activated, this, &SingleInstance::answerCaller);
+    return true;
 }
 
 void SingleInstance::answerCaller()
@@ -245,21 +265,22 @@ void SingleInstance::answerCaller()
         ::close(descriptor);
         return;
     }
-    auto* caller = new Caller(descriptor, this);
+    auto* caller = new Caller(descriptor, m_incoming);
     connect(caller, &Caller::requested, this, &SingleInstance::activationRequested);
 }
 
-bool SingleInstance::handOver(const QByteArray& activationToken) const
+SingleInstance::HandOver SingleInstance::handOver(const QByteArray& activationToken) const
 {
     sockaddr_un address;
     const int descriptor = localSocket(m_socketPath, address, 0);
     if (descriptor < 0)
-        return false;
+        return HandOver::NoAnswer;
     const auto closing = qScopeGuard([descriptor] { ::close(descriptor); });
-    if (::connect(descriptor, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
-        !isTheUsers(descriptor) ||
+    if (::connect(descriptor, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
+        return errno == ENOENT ? HandOver::NoSocket : HandOver::NoAnswer;
+    if (!isTheUsers(descriptor) ||
         !writeAll(descriptor, activationToken.left(LongestRequest) + '\n'))
-        return false;
+        return HandOver::NoAnswer;
     // Only the answer shows that the program got the request, and was not just closing.
     QByteArray reply;
     const QDeadlineTimer deadline(ReplyWithinMs);
@@ -269,16 +290,16 @@ bool SingleInstance::handOver(const QByteArray& activationToken) const
         if (ready < 0 && errno == EINTR)
             continue;
         if (ready <= 0)
-            return false;
+            return HandOver::NoAnswer;
         char chunk[16];
         const ssize_t count = ::recv(descriptor, chunk, sizeof chunk, 0);
         if (count < 0 && errno == EINTR)
             continue;
         if (count <= 0)
-            return false;
+            return HandOver::NoAnswer;
         reply.append(chunk, count);
     }
-    return reply == Acknowledged;
+    return reply == Acknowledged ? HandOver::Done : HandOver::NoAnswer;
 }
 
 #include "SingleInstance.moc"

@@ -59,6 +59,7 @@ int main(int argc, char* argv[])
     QObject::connect(&instance, &SingleInstance::activationRequested, &window,
                      [&window](const QByteArray& token) { bringForward(window, token); });
     const ShutDown shutDown(window);
+    QObject::connect(&shutDown, &ShutDown::begun, &instance, &SingleInstance::stopAnswering);
     window.adjustSize();
     window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();
