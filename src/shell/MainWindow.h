@@ -14,9 +14,10 @@
 // the help page and the maker's pages to the desktop (clsOpenProgram). Form_Load brings the
 // window to its starting state, with the always-on-top choice read from emoticon.dat;
 // Form_Unload writes the choice back when the window closes. Before the window exists, main()
-// decides where custom.bra and emoticon.dat live (UserFilesFolder): beside the program, or in
-// the user's data folder when the program's folder cannot be written; and it lets one program
-// run per set of those files (SingleInstance).
+// decides where custom.bra and emoticon.dat live (UserFilesFolder): beside the program in a
+// folder of the user's alone, or in the user's data folder (always for an installed copy); it
+// lets one program run per set of those files (SingleInstance), and makes every way of ending
+// the program close the window (ShutDown).
 
 #include "CatalogueStore.h"
 #include "MainMenu.h"
