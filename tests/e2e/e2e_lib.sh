@@ -111,7 +111,6 @@ add_to_own_list() {
     "${3:-click_panel}" 3435 1440 # imgOwnListAdd
 }
 
-# error_box_shown sets error_box to the visible "Erro" box, if there is one.
 error_box_shown() { error_box=$(xdotool search --onlyvisible --name '^Erro$' | head -n 1); }
 error_box_gone() { ! xdotool search --onlyvisible --name '^Erro$' >/dev/null; }
 

@@ -2,8 +2,7 @@
 # One window per user and program folder: a second start, while another window is in front,
 # brings the running program's window forward and ends with status 0, leaving one window. After
 # the first program is killed outright, leaving its lock and socket behind, a start opens
-# normally. A start while the program is closing (its "Erro" box open) waits for it to end,
-# then opens a window of its own.
+# normally.
 set -euo pipefail
 bin_dir=$1
 source "$(dirname "$0")/e2e_lib.sh"
@@ -36,7 +35,8 @@ window_gone() { ! xdotool getwindowname "$1" >/dev/null 2>&1; }
 wait_until 10 window_gone "$first_window" || fail "the killed program's window stays"
 launch_program
 
-# emoticon.dat made a folder: the closing program cannot write it and says so.
+# A start while the program closes, its Erro box open (it cannot write emoticon.dat, now a
+# folder), waits for it to end, then opens a window of its own.
 closing=$pid
 rm "$program_folder/emoticon.dat" && mkdir "$program_folder/emoticon.dat"
 kill -TERM "$pid"

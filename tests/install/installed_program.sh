@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# A system-wide install. Run by root, who may write anywhere, it leaves its program folder as
-# installed, after moving out the own list an older version left there. Used by someone who cannot write it, the launcher starts the program, which reads
-# the catalogue from its install and keeps the own list and the settings in the user's data
-# folder; the own list is still there after a restart.
+# A system-wide install, used by someone who cannot write it: the launcher starts the program,
+# which reads the catalogue from its install and keeps the own list and the settings in the
+# user's data folder; the own list is still there after a restart.
 set -euo pipefail
 build_dir=$1
 source "$(dirname "$0")/../e2e/e2e_lib.sh"
@@ -15,7 +14,8 @@ cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 program=$prefix/lib/quillane-emoticon
 listing() { find "$program" -mindepth 1 -printf '%P %s %T@\n' | sort; }
 installed=$(listing)
-# An own list an older version kept there moves to the data folder.
+# Run by root, who may write anywhere, the program leaves its folder as installed, once the own
+# list an older version kept there has moved to the data folder.
 printf '%-35s%-15s' Gato '=^.^=' >"$program/custom.bra"
 launch_program env XDG_DATA_HOME="$root/root-data" "$prefix/bin/quillane-emoticon"
 click_client 50 13
