@@ -42,7 +42,7 @@ std::optional<FileFailure> AtomicFileWriter::write(const QString& path, QByteArr
     if (error)
         return FileFailure{FileFailure::Action::Delete, m_temporaryPath, error};
 
-    const std::optional<FileFailure> failure = replace(path, bytes, rightsOf);
+    std::optional<FileFailure> failure = replace(path, bytes, rightsOf);
     if (failure)
         std::filesystem::remove(filesystemPath(m_temporaryPath), error);
     return failure;

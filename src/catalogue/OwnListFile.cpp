@@ -70,7 +70,7 @@ std::optional<FileFailure> OwnListFile::remove(qint64 index)
         if (const std::error_code error = file.readAt(0, file.lengthAtOpening(), records))
             return FileFailure{Action::Read, path, error};
     }
-    if (const auto failure = refusedToReplace(Action::Write, path))
+    if (auto failure = refusedToReplace(Action::Write, path))
         return failure;
 
     const qint64 count = RecordLayout::OwnListRecordCount(records.size());
@@ -89,7 +89,7 @@ std::optional<FileFailure> OwnListFile::clear()
 {
     m_store.channel().close();
     const QString path = SystemFile::replacedPath(m_store.pathOf(DataFileNames::OwnList));
-    if (const auto failure = refusedToReplace(Action::Delete, path))
+    if (auto failure = refusedToReplace(Action::Delete, path))
         return failure;
     std::error_code error;
     std::filesystem::remove(QFileInfo(path).filesystemFilePath(), error);

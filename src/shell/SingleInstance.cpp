@@ -43,7 +43,7 @@ void warnNotTheUsersAlone(const QString& path)
 // there (see SystemFile::isUsersOwnFolder), and the path fits a socket address.
 QByteArray socketPathIn(const QString& folder, const QString& socketName)
 {
-    const QByteArray path = QFile::encodeName(QDir(folder).filePath(socketName));
+    QByteArray path = QFile::encodeName(QDir(folder).filePath(socketName));
     if (!QDir::isAbsolutePath(folder) || !SystemFile::isUsersOwnFolder(folder) ||
         path.size() >= qsizetype(sizeof(sockaddr_un::sun_path)))
         return {};

@@ -77,7 +77,7 @@ QString forProgramFolder(const QString& programFolder)
     if (!isInstalled(programFolder) && SystemFile::isUsersOwnFolder(programFolder) &&
         QFileInfo(programFolder).isWritable())
         return programFolder;
-    const QString ownFolder = dataFolder();
+    QString ownFolder = dataFolder();
     // Private from the start. A folder that cannot be made shows up the same way, named in the
     // failure's message.
     QDir().mkpath(QFileInfo(ownFolder).path());
