@@ -25,13 +25,13 @@ pid=
 
 settings_are "$program_folder/emoticon.dat" 08000300595959 ||
     fail "emoticon.dat holds $(od -An -tx1 "$program_folder/emoticon.dat")"
-# SIGTERM, SIGINT and SIGHUP end it as closing the window does. Job control: a script's
-# background jobs start with SIGINT ignored, which the program leaves so.
-set -m
+# SIGTERM, SIGINT and SIGHUP end it as closing the window does (a signal the program starts
+# with ignored, as a script's background job does SIGINT, it leaves so).
 for signal in TERM INT HUP; do
     printf '\x08\x00\x03\x00yyy' >"$program_folder/emoticon.dat"
-    launch_program
+    launch_program env --default-signal=INT,HUP "$program_folder/quillane-emoticon"
     kill -s "$signal" "$pid"
+    wait_until 10 program_ended || fail "SIG$signal did not end the program"
     wait "$pid" || fail "SIG$signal: the program ended with status $?"
     settings_are "$program_folder/emoticon.dat" 08000300595959 || fail "SIG$signal wrote nothing"
 done
