@@ -17,23 +17,18 @@ class AtomicFileWriter {
 public:
     explicit AtomicFileWriter(QString temporaryPath);
 
-    std::optional<FileFailure> write(const QString& path, QByteArrayView bytes) const;
-
-    // The steps of a replacement that can fail once the temporary file exists.
-    enum class Step { Write, Flush, Rename };
-
-    // Stands in for a failing disk in the tests: while one lives, every replacement fails at
-    // its step with its error, as the system would report it; a failing write stops halfway.
-    class SimulatedFault {
-    public:
-        SimulatedFault(Step step, std::errc error);
-        ~SimulatedFault();
-        SimulatedFault(const SimulatedFault&) = delete;
-        SimulatedFault& operator=(const SimulatedFault&) = delete;
-    };
+    // The new file keeps the rights of the file at rightsOf (by default the replaced one), so
+    // that a private file stays private.
+    std::optional<FileFailure> write(const QString& path, QByteArrayView bytes) const
+    {
+        return write(path, bytes, path);
+    }
+    std::optional<FileFailure> write(const QString& path, QByteArrayView bytes,
+                                     const QString& rightsOf) const;
 
 private:
-    std::optional<FileFailure> replace(const QString& path, QByteArrayView bytes) const;
+    std::optional<FileFailure> replace(const QString& path, QByteArrayView bytes,
+                                       const QString& rightsOf) const;
 
     QString m_temporaryPath;
 };

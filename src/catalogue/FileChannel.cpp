@@ -3,46 +3,25 @@
 
 #include "FileChannel.h"
 
-#include <QFileInfo>
-
-namespace {
-
-// A folder, a named pipe or a device in a data file's place holds no records; opening a pipe
-// would wait for a writer that never comes.
-bool isOtherThanAFile(const QString& path)
-{
-    const QFileInfo info(path);
-    return info.exists() && !info.isFile();
-}
-
-} // namespace
-
-void FileChannel::close()
-{
-    m_file.close();
-}
+using Mode = SystemFile::Mode;
+using Links = SystemFile::Links;
 
 bool FileChannel::openExisting(const QString& path)
 {
-    close();
-    if (isOtherThanAFile(path))
-        return false;
-    m_file.setFileName(path);
-    return m_file.open(QIODevice::ReadOnly);
+    m_file = SystemFile(path, Mode::Read, Links::Follow);
+    return m_file.isOpen();
 }
 
 bool FileChannel::openOrCreate(const QString& path)
 {
-    close();
-    if (isOtherThanAFile(path))
-        return false;
-    m_file.setFileName(path);
-    return m_file.open(QIODevice::ReadWrite) || m_file.open(QIODevice::ReadOnly);
+    m_file = SystemFile(path, Mode::ReadCreating, Links::InUsersOwnFolderOnly);
+    return m_file.isOpen();
 }
 
 QByteArray FileChannel::readAt(qint64 offset, qint64 maxBytes)
 {
-    if (!m_file.isOpen() || !m_file.seek(offset))
-        return {};
-    return m_file.read(maxBytes);
+    QByteArray bytes;
+    if (m_file.isOpen())
+        m_file.readAt(offset, maxBytes, bytes);
+    return bytes;
 }

@@ -4,8 +4,6 @@
 #include "FileFailure.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <cerrno>
 
 namespace {
 
@@ -32,6 +30,15 @@ const Reason Reasons[] = {
     {std::errc::too_many_files_open_in_system, u"há arquivos abertos demais"},
     {std::errc::io_error, u"erro de leitura ou gravação no disco"},
     {std::errc::not_enough_memory, u"memória insuficiente"},
+    {std::errc::invalid_argument, u"não é um arquivo comum"},
+    // A link in a folder that others may write is not followed: nobody can tell the user's
+    // own from one planted there. (Also links that lead round in a circle, a rarer sight.)
+    {std::errc::too_many_symbolic_link_levels,
+     u"o arquivo é um link numa pasta em que outros podem gravar"},
+    // The program's own, for a list with other names (hard links), which a replacement
+    // would leave holding the old list.
+    {std::errc::too_many_links, u"o arquivo tem outros nomes (links físicos), que ficariam "
+                                u"com a lista antiga"},
     // Never from the system on a file: the program's own, for a record the file no longer
     // holds (another program shortened it).
     {std::errc::result_out_of_range, u"a entrada não está mais no arquivo"},
@@ -60,17 +67,4 @@ QString FileFailure::message() const
         file += QStringLiteral(" para ") + QDir::toNativeSeparators(newPath);
     return QStringLiteral("Não foi possível %1 o arquivo %2: %3.")
         .arg(Verbs[int(action)].toString(), file, reasonFor(error));
-}
-
-std::error_code lastSystemError()
-{
-    return {errno, std::generic_category()};
-}
-
-std::error_code openFailure(const QString& path)
-{
-    const std::error_code error = lastSystemError(); // before the look at the path resets it
-    if (QFileInfo(path).isDir())
-        return std::make_error_code(std::errc::is_a_directory);
-    return error;
 }

@@ -18,10 +18,3 @@ struct FileFailure {
 
     QString message() const;
 };
-
-// The error the last failed system call left behind.
-std::error_code lastSystemError();
-
-// Why a file could not be opened: the last system error, or, for a folder, which Qt refuses
-// without a system error of its own, that it is one.
-std::error_code openFailure(const QString& path);

@@ -7,23 +7,27 @@
 #include "CatalogueStore.h"
 #include "DataFileNames.h"
 #include "RecordLayout.h"
+#include "SystemFile.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <cerrno>
 #include <filesystem>
 
 using Action = FileFailure::Action;
+using Mode = SystemFile::Mode;
+using Links = SystemFile::Links;
 
 namespace {
 
 // A removal replaces the file and a clear deletes it, which the folder's rights alone would
-// allow; a list made read-only stays as it is, as it does for an addition.
-std::optional<FileFailure> refusedWhenReadOnly(Action action, const QString& path)
+// allow; a list made read-only stays as it is, as it does for an addition. A list with other
+// names (hard links) would keep the old list under them: the list is never split in two.
+std::optional<FileFailure> refusedToReplace(Action action, const QString& path)
 {
     const QFileInfo file(path);
     if (file.exists() && !file.isWritable())
         return FileFailure{action, path, std::make_error_code(std::errc::permission_denied)};
+    if (SystemFile::hasOtherNames(path))
+        return FileFailure{action, path, std::make_error_code(std::errc::too_many_links)};
     return std::nullopt;
 }
 
@@ -38,17 +42,17 @@ std::optional<FileFailure> OwnListFile::append(const EmoticonRecord& record)
 {
     m_store.channel().close();
     const QString path = m_store.pathOf(DataFileNames::OwnList);
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        return FileFailure{Action::Write, path, openFailure(path)};
+    SystemFile file(path, Mode::WriteCreating, Links::InUsersOwnFolderOnly);
+    if (!file.isOpen())
+        return FileFailure{Action::Write, path, file.openError()};
 
-    const qint64 length = file.size();
-    const QByteArray bytes = record.toBytes();
-    errno = 0;
-    if (!file.seek(RecordLayout::ownListRecordOffset(RecordLayout::ownListRecordCount(length))) ||
-        file.write(bytes) != bytes.size()) {
-        const std::error_code error = lastSystemError();
+    const qint64 length = file.lengthAtOpening();
+    const qint64 end = RecordLayout::ownListRecordOffset(RecordLayout::ownListRecordCount(length));
+    std::error_code error = file.writeAt(end, record.toBytes());
+    // On the disk before the user is told: a power cut must not take back a shown addition.
+    if (!error)
+        error = file.syncToDisk();
+    if (error) {
         // Whatever part of the record reached the file goes again: the file stays as it was.
         file.resize(length);
         return FileFailure{Action::Write, path, error};
@@ -59,16 +63,17 @@ std::optional<FileFailure> OwnListFile::append(const EmoticonRecord& record)
 std::optional<FileFailure> OwnListFile::remove(qint64 index)
 {
     m_store.channel().close();
-    const QString path = m_store.pathOf(DataFileNames::OwnList);
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly))
-        return FileFailure{Action::Read, path, openFailure(path)};
-    QByteArray records = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return FileFailure{Action::Read, path, lastSystemError()};
-    file.close();
-    if (const auto failure = refusedWhenReadOnly(Action::Write, path))
+    const QString listPath = m_store.pathOf(DataFileNames::OwnList);
+    const QString path = SystemFile::replacedPath(listPath);
+    QByteArray records;
+    {
+        const SystemFile file(path, Mode::Read, Links::InUsersOwnFolderOnly);
+        if (!file.isOpen())
+            return FileFailure{Action::Read, path, file.openError()};
+        if (const std::error_code error = file.readAt(0, file.lengthAtOpening(), records))
+            return FileFailure{Action::Read, path, error};
+    }
+    if (auto failure = refusedToReplace(Action::Write, path))
         return failure;
 
     const qint64 count = RecordLayout::ownListRecordCount(records.size());
@@ -77,14 +82,17 @@ std::optional<FileFailure> OwnListFile::remove(qint64 index)
                            std::make_error_code(std::errc::result_out_of_range)};
     records.truncate(RecordLayout::ownListRecordOffset(count));
     records.remove(RecordLayout::ownListRecordOffset(index), EmoticonRecord::Size);
-    return AtomicFileWriter(m_store.pathOf(DataFileNames::OwnListTemporary)).write(path, records);
+    // Beside the file a link leads to, so that the rename stays within one folder.
+    const QString temporaryPath = path == listPath ? m_store.pathOf(DataFileNames::OwnListTemporary)
+                                                   : path + QStringLiteral(".tmp");
+    return AtomicFileWriter(temporaryPath).write(path, records);
 }
 
 std::optional<FileFailure> OwnListFile::clear()
 {
     m_store.channel().close();
-    const QString path = m_store.pathOf(DataFileNames::OwnList);
-    if (const auto failure = refusedWhenReadOnly(Action::Delete, path))
+    const QString path = SystemFile::replacedPath(m_store.pathOf(DataFileNames::OwnList));
+    if (auto failure = refusedToReplace(Action::Delete, path))
         return failure;
     std::error_code error;
     std::filesystem::remove(QFileInfo(path).filesystemFilePath(), error);

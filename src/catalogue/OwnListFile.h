@@ -12,12 +12,14 @@ class CatalogueStore;
 
 // The changes to the own list's file. Each closes the shared file channel first, measures
 // the file again and counts whole records only (a trailing piece of a record is none); each
-// leaves whole records behind, and after a failure the file as it was.
+// leaves whole records behind, and after a failure the file as it was. A custom.bra that is a
+// link the user made stays one: the file it leads to is changed.
 class OwnListFile {
 public:
     explicit OwnListFile(CatalogueStore& store);
 
-    // Writes record after the last whole record, creating the file when it is missing.
+    // Writes record after the last whole record, creating the file when it is missing, and
+    // forces it to disk.
     std::optional<FileFailure> append(const EmoticonRecord& record);
 
     // Drops the record that the list entry at index stands for. Every other record is kept

@@ -5,11 +5,10 @@
 
 #include "CatalogueStore.h"
 #include "DataFileNames.h"
+#include "SystemFile.h"
 #include "Windows1252.h"
 
-#include <QFile>
 #include <QtEndian>
-#include <cerrno>
 
 namespace {
 
@@ -39,14 +38,12 @@ std::optional<FileFailure> SettingsFile::writeAlwaysOnTop(bool on)
 {
     m_store.channel().close();
     const QString path = m_store.pathOf(DataFileNames::Settings);
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadWrite))
-        return FileFailure{FileFailure::Action::Write, path, openFailure(path)};
-    const QByteArray bytes = bytesOf(on);
-    errno = 0;
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return FileFailure{FileFailure::Action::Write, path, lastSystemError()};
+    SystemFile file(path, SystemFile::Mode::WriteCreating, SystemFile::Links::InUsersOwnFolderOnly);
+    std::error_code error = file.openError();
+    if (!error)
+        error = file.writeAt(0, bytesOf(on));
+    if (error)
+        return FileFailure{FileFailure::Action::Write, path, error};
     return std::nullopt;
 }
 

@@ -18,8 +18,10 @@
 // own list again), open the help page or a page of the maker's site (LinkOpener), toggle
 // "Sempre Visível", show the about box, exit. The always-on-top choice is read from emoticon.dat
 // when the window opens and written back when it closes (SettingsFile). Before the window
-// exists, main() decides where the user's files live (UserFilesFolder) and lets one program run
-// per set of them (SingleInstance).
+// exists, main() decides where the user's files live (UserFilesFolder): beside the program in a
+// folder of the user's alone, or in the user's data folder (always for an installed copy); it
+// lets one program run per set of them (SingleInstance), and makes every way of ending the
+// program close the window (ShutDown).
 
 #include "CatalogueStore.h"
 #include "Command.h"

@@ -3,6 +3,8 @@
 
 #include "SingleInstance.h"
 
+#include "SystemFile.h"
+
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -31,36 +33,55 @@ constexpr int ReplyWithinMs = 2000;
 constexpr qsizetype LongestRequest = 4096;
 const QByteArray Acknowledged = "ok\n";
 
-// The user's private runtime folder; without one (no desktop session), a folder of the
-// user's own in the temporary folder, trusted only if nobody else owns it or can write in it.
-QString privateFolder()
+// Without a trusted folder for them there is no lock, and nothing keeps a second window from
+// opening on the same files; the user is told why.
+void warnNotTheUsersAlone(const QString& path)
 {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
-        return runtime;
-    const QString own =
-        QDir(QDir::tempPath()).filePath(QStringLiteral("quillane-emoticon-%1").arg(::getuid()));
-    const QByteArray path = QFile::encodeName(own);
-    ::mkdir(path.constData(), S_IRWXU);
-    struct stat status {};
-    if (::lstat(path.constData(), &status) != 0 || !S_ISDIR(status.st_mode) ||
-        status.st_uid != ::getuid() || (status.st_mode & (S_IRWXG | S_IRWXO)) != 0)
-        return {};
-    return own;
+    qWarning("Quillane Emoticon: o local %s não é só seu (outro usuário o criou ou pode gravar "
+             "nele); sem ele, nada impede que o programa seja aberto duas vezes.",
+             qUtf8Printable(path));
 }
 
-// The name tells the sets of user files apart; the folder's path is hashed to keep within a
-// socket address's length.
+// The socket's path in folder, when the folder may hold it: nobody else may have put anything
+// there (see SystemFile::isUsersOwnFolder), and the path fits a socket address.
+QByteArray socketPathIn(const QString& folder, const QString& socketName)
+{
+    QByteArray path = QFile::encodeName(QDir(folder).filePath(socketName));
+    if (!QDir::isAbsolutePath(folder) || !SystemFile::isUsersOwnFolder(folder) ||
+        path.size() >= qsizetype(sizeof(sockaddr_un::sun_path)))
+        return {};
+    return path;
+}
+
+// In the desktop session's runtime folder; without a usable one (no desktop session, a folder
+// shared with others as in some containers, a path too long), in a folder of the user's own in
+// the temporary folder. The name tells the sets of user files apart; the folder's path is
+// hashed to keep within a socket address's length.
 QByteArray socketPathFor(const QString& userFilesFolder)
 {
-    const QString folder = privateFolder();
-    if (folder.isEmpty())
-        return {};
     const QString canonical = QFileInfo(userFilesFolder).canonicalFilePath();
     const QByteArray where =
         QCryptographicHash::hash(canonical.toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
-    return QFile::encodeName(QDir(folder).filePath(
-        QStringLiteral("quillane-emoticon-%1").arg(QLatin1StringView(where))));
+    const QString name = QStringLiteral("quillane-emoticon-%1").arg(QLatin1StringView(where));
+    if (QByteArray path = socketPathIn(qEnvironmentVariable("XDG_RUNTIME_DIR"), name);
+        !path.isEmpty())
+        return path;
+    const QString own =
+        QDir(QDir::tempPath()).filePath(QStringLiteral("quillane-emoticon-%1").arg(::getuid()));
+    ::mkdir(QFile::encodeName(own).constData(), S_IRWXU);
+    // Another user who made it first could take the lock and hear the requests.
+    if (!SystemFile::isUsersOwnFolder(own))
+        warnNotTheUsersAlone(own);
+    return socketPathIn(own, name);
+}
+
+// Only the user's own programs may ask for the window, or be told a start's token.
+bool isTheUsers(int connection)
+{
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return ::getsockopt(connection, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
+           peer.uid == ::geteuid();
 }
 
 // A local stream socket with its address; -1 when the path does not fit one.
@@ -144,23 +165,22 @@ SingleInstance::SingleInstance(const QString& userFilesFolder, QObject* parent)
 
 SingleInstance::~SingleInstance()
 {
-    if (m_listener >= 0) {
-        delete m_incoming;
-        // Removed while the lock still keeps a later start from making its own.
-        ::unlink(m_socketPath.constData());
-        ::close(m_listener);
-    }
+    stopAnswering();
     if (m_lockDescriptor >= 0)
         ::close(m_lockDescriptor);
 }
 
 SingleInstance::Start SingleInstance::claim(const QByteArray& activationToken)
 {
-    const QDeadlineTimer deadline(GiveUpAfterMs);
-    do {
+    QDeadlineTimer deadline(GiveUpAfterMs);
+    for (;;) {
         switch (tryLock()) {
         case Lock::Taken:
-            listen();
+            // A lock that later starts cannot ask about would keep them waiting: given up.
+            if (!listen()) {
+                ::close(m_lockDescriptor);
+                m_lockDescriptor = -1;
+            }
             return Start::Run;
         // Nowhere to keep a lock (no rights in the folder): nothing to coordinate with either.
         case Lock::Unavailable:
@@ -168,11 +188,31 @@ SingleInstance::Start SingleInstance::claim(const QByteArray& activationToken)
         case Lock::Held:
             break;
         }
-        if (handOver(activationToken))
+        const HandOver handOver = this->handOver(activationToken);
+        if (handOver == HandOver::Done)
             return Start::HandedOver;
+        // A program that holds the lock without a socket is closing, and stopped answering as
+        // it began to, or has only just started: this start waits, however long the closing
+        // takes, then opens a window of its own.
+        if (handOver == HandOver::NoSocket)
+            deadline.setRemainingTime(GiveUpAfterMs);
+        else if (deadline.hasExpired())
+            return Start::Unanswered;
         QThread::msleep(100);
-    } while (!deadline.hasExpired());
-    return Start::Unanswered;
+    }
+}
+
+void SingleInstance::stopAnswering()
+{
+    if (m_listener < 0)
+        return;
+    // The callers not answered yet go with it: none is told "ok" by a closing program.
+    delete m_incoming;
+    m_incoming = nullptr;
+    // Removed while the lock still keeps a later start from making its own.
+    ::unlink(m_socketPath.constData());
+    ::close(m_listener);
+    m_listener = -1;
 }
 
 // The lock file is never removed: deleting it could let two starts lock two different files.
@@ -186,28 +226,37 @@ SingleInstance::Lock SingleInstance::tryLock()
             ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, S_IRUSR | S_IWUSR);
         if (m_lockDescriptor < 0)
             return Lock::Unavailable;
+        // Nobody else can make a file in the folder; one made there anyway is not the user's.
+        struct stat status {};
+        if (::fstat(m_lockDescriptor, &status) != 0 || status.st_uid != ::geteuid()) {
+            warnNotTheUsersAlone(QFile::decodeName(path));
+            ::close(m_lockDescriptor);
+            m_lockDescriptor = -1;
+            return Lock::Unavailable;
+        }
     }
     if (::flock(m_lockDescriptor, LOCK_EX | LOCK_NB) == 0)
         return Lock::Taken;
     return errno == EWOULDBLOCK ? Lock::Held : Lock::Unavailable;
 }
 
-void SingleInstance::listen()
+bool SingleInstance::listen()
 {
     sockaddr_un address;
     m_listener = localSocket(m_socketPath, address, SOCK_NONBLOCK);
     if (m_listener < 0)
-        return;
+        return false;
     // Whatever socket is there was left by a run that crashed: the lock is this process's now.
     ::unlink(m_socketPath.constData());
     if (::bind(m_listener, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
         ::listen(m_listener, SOMAXCONN) != 0) {
         ::close(m_listener);
         m_listener = -1;
-        return;
+        return false;
     }
     m_incoming = new QSocketNotifier(m_listener, QSocketNotifier::Read, this);
     connect(m_incoming, &QSocketNotifier::activated, this, &SingleInstance::answerCaller);
+    return true;
 }
 
 void SingleInstance::answerCaller()
@@ -215,20 +264,26 @@ void SingleInstance::answerCaller()
     const int descriptor = ::accept4(m_listener, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
     if (descriptor < 0)
         return;
-    auto* caller = new Caller(descriptor, this);
+    if (!isTheUsers(descriptor)) {
+        ::close(descriptor);
+        return;
+    }
+    auto* caller = new Caller(descriptor, m_incoming);
     connect(caller, &Caller::requested, this, &SingleInstance::activationRequested);
 }
 
-bool SingleInstance::handOver(const QByteArray& activationToken) const
+SingleInstance::HandOver SingleInstance::handOver(const QByteArray& activationToken) const
 {
     sockaddr_un address;
     const int descriptor = localSocket(m_socketPath, address, 0);
     if (descriptor < 0)
-        return false;
+        return HandOver::NoAnswer;
     const auto closing = qScopeGuard([descriptor] { ::close(descriptor); });
-    if (::connect(descriptor, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+    if (::connect(descriptor, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
+        return errno == ENOENT ? HandOver::NoSocket : HandOver::NoAnswer;
+    if (!isTheUsers(descriptor) ||
         !writeAll(descriptor, activationToken.left(LongestRequest) + '\n'))
-        return false;
+        return HandOver::NoAnswer;
     // Only the answer shows that the program got the request, and was not just closing.
     QByteArray reply;
     const QDeadlineTimer deadline(ReplyWithinMs);
@@ -238,16 +293,16 @@ bool SingleInstance::handOver(const QByteArray& activationToken) const
         if (ready < 0 && errno == EINTR)
             continue;
         if (ready <= 0)
-            return false;
+            return HandOver::NoAnswer;
         char chunk[16];
         const ssize_t count = ::recv(descriptor, chunk, sizeof chunk, 0);
         if (count < 0 && errno == EINTR)
             continue;
         if (count <= 0)
-            return false;
+            return HandOver::NoAnswer;
         reply.append(chunk, count);
     }
-    return reply == Acknowledged;
+    return reply == Acknowledged ? HandOver::Done : HandOver::NoAnswer;
 }
 
 #include "SingleInstance.moc"

@@ -6,6 +6,7 @@
 #include "FixedWindowStyle.h"
 #include "MainWindow.h"
 #include "QtTranslations.h"
+#include "ShutDown.h"
 #include "SingleInstance.h"
 #include "UserFilesFolder.h"
 
@@ -63,11 +64,15 @@ int main(int argc, char* argv[])
         qCritical("Quillane Emoticon já está aberto, mas não responde.");
         return 1;
     }
+    // While this process alone may write the user's files.
+    UserFilesFolder::moveLeftBehind(programFolder, userFilesFolder);
 
     SystemDesktop desktop;
     MainWindow window(programFolder, userFilesFolder, desktop);
     QObject::connect(&instance, &SingleInstance::activationRequested, &window,
                      [&window](const QByteArray& token) { bringForward(window, token); });
+    const ShutDown shutDown(window);
+    QObject::connect(&shutDown, &ShutDown::begun, &instance, &SingleInstance::stopAnswering);
     window.adjustSize();
     window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();

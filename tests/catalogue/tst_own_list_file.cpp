@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2001-2026 Quillane
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "AtomicFileWriter.h"
 #include "CatalogueStore.h"
 #include "DataFileBuilder.h"
 #include "FileModes.h"
 #include "OwnListFile.h"
+#include "SystemFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,10 +13,11 @@
 #include <QTest>
 #include <memory>
 #include <sys/mount.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 namespace Build = DataFileBuilder;
-using Step = AtomicFileWriter::Step;
+using Step = SystemFile::Step;
 
 Q_DECLARE_METATYPE(std::optional<QByteArray>)
 
@@ -46,6 +47,8 @@ private slots:
     void staleTemporaryFileNeverReachesTheList();
     void clearLeavesNoFile_data();
     void clearLeavesNoFile();
+    void linkedListIsNeverSplit_data();
+    void linkedListIsNeverSplit();
     void failureIsReportedAndLeavesTheFileAsItWas_data();
     void failureIsReportedAndLeavesTheFileAsItWas();
     void fullDiskKeepsTheOldList_data();
@@ -180,6 +183,46 @@ void TestOwnListFile::clearLeavesNoFile()
     QCOMPARE(ownList(), Missing);
 }
 
+void TestOwnListFile::linkedListIsNeverSplit_data()
+{
+    QTest::addColumn<bool>("symbolic");
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<std::optional<QByteArray>>("after");
+    QTest::addColumn<bool>("refused");
+
+    QTest::newRow("a removal replaces the file a link leads to")
+        << true << u"remove"_s << std::optional(Sun) << false;
+    QTest::newRow("a clear deletes it") << true << u"clear"_s << Missing << false;
+    QTest::newRow("a removal from a list with two names is refused")
+        << false << u"remove"_s << std::optional(Cat + Sun) << true;
+    QTest::newRow("so is a clear") << false << u"clear"_s << std::optional(Cat + Sun) << true;
+}
+
+// A custom.bra the user made a link to a list kept elsewhere stays one; a list with two names
+// keeps both or refuses.
+void TestOwnListFile::linkedListIsNeverSplit()
+{
+    QFETCH(bool, symbolic);
+    QFETCH(QString, operation);
+    QFETCH(std::optional<QByteArray>, after);
+    QFETCH(bool, refused);
+    QVERIFY(Build::write(path(u"list.bra"_s), Cat + Sun));
+    QCOMPARE((symbolic ? ::symlink : ::link)(QFile::encodeName(path(u"list.bra"_s)),
+                                             QFile::encodeName(path(u"custom.bra"_s))),
+             0);
+
+    OwnListFile file(*m_store);
+    const auto failure = operation == u"remove" ? file.remove(0) : file.clear();
+    QCOMPARE(failure ? failure->message().section(u": "_s, 1) : QString(),
+             refused ? u"o arquivo tem outros nomes (links físicos), que ficariam com a lista "
+                       "antiga."_s
+                     : QString());
+    QCOMPARE(QFileInfo(path(u"custom.bra"_s)).isSymLink(), symbolic);
+    QCOMPARE(ownList(), after); // what the link leads to, or both names hold
+    // No temporary file left: custom.bra, and the list unless it was cleared.
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::System).size(), after ? 2 : 1);
+}
+
 void TestOwnListFile::failureIsReportedAndLeavesTheFileAsItWas_data()
 {
     QTest::addColumn<QString>("operation");
@@ -198,6 +241,10 @@ void TestOwnListFile::failureIsReportedAndLeavesTheFileAsItWas_data()
     QTest::newRow("add to a read-only file")
         << u"append"_s << before << u"file"_s << -1 << none
         << u"Não foi possível gravar o arquivo %1custom.bra: "_s + denied;
+    QTest::newRow("add, flush to disk fails")
+        << u"append"_s << before << QString() << int(Step::Flush) << std::errc::io_error
+        << u"Não foi possível gravar o arquivo %1custom.bra: erro de leitura ou gravação no "
+           "disco."_s;
     QTest::newRow("remove in a read-only folder")
         << u"remove"_s << before << u"folder"_s << -1 << none
         << u"Não foi possível criar o arquivo %1custom.tmp: "_s + denied;
@@ -243,7 +290,7 @@ void TestOwnListFile::failureIsReportedAndLeavesTheFileAsItWas()
     if (!readOnly.isEmpty())
         QVERIFY(FileModes::setWritable(
             readOnly == u"folder" ? m_folder->path() : path(u"custom.bra"_s), false));
-    std::optional<AtomicFileWriter::SimulatedFault> fault;
+    std::optional<SystemFile::SimulatedFault> fault;
     if (faultStep >= 0)
         fault.emplace(Step(faultStep), faultError);
 

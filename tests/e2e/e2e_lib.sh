@@ -131,6 +131,9 @@ add_to_own_list() {
     "${3:-click_panel}" 3435 1440 # imgOwnListAdd
 }
 
+error_box_shown() { error_box=$(xdotool search --onlyvisible --name '^Erro$' | head -n 1); }
+error_box_gone() { ! xdotool search --onlyvisible --name '^Erro$' >/dev/null; }
+
 # file_has_bytes FILE SIZE
 file_has_bytes() {
     [ "$(stat -c %s "$1" 2>/dev/null)" = "$2" ]

@@ -34,9 +34,6 @@ start_editor() {
     click_client 50 13
 }
 
-error_box_shown() { error_box=$(xdotool search --onlyvisible --name '^Erro$' | head -n 1); }
-error_box_gone() { ! xdotool search --onlyvisible --name '^Erro$' >/dev/null; }
-
 # refused CASE CHANGE: the change just asked for shows "Erro", and OK closes it; the old list
 # stays whole.
 refused() {

@@ -38,4 +38,15 @@ pid=
 
 settings_are "$program_folder/emoticon.dat" 08000300595959 ||
     fail "emoticon.dat holds $(od -An -tx1 "$program_folder/emoticon.dat")"
-echo "emoticon.dat holds 08 00 03 00 59 59 59"
+# SIGTERM, SIGINT and SIGHUP end it as closing the window does (a signal the program starts
+# with ignored, as a script's background job does SIGINT, it leaves so).
+for signal in TERM INT HUP; do
+    printf '\x08\x00\x03\x00yyy' >"$program_folder/emoticon.dat"
+    launch_program env --default-signal=INT,HUP "$program_folder/quillane-emoticon"
+    kill -s "$signal" "$pid"
+    wait_until 10 program_ended || fail "SIG$signal did not end the program"
+    wait "$pid" || fail "SIG$signal: the program ended with status $?"
+    settings_are "$program_folder/emoticon.dat" 08000300595959 || fail "SIG$signal wrote nothing"
+done
+pid=
+echo "emoticon.dat holds 08 00 03 00 59 59 59 after Alt+F4, SIGTERM, SIGINT and SIGHUP"

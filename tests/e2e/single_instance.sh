@@ -37,4 +37,20 @@ pid=
 window_gone() { ! xdotool getwindowname "$1" >/dev/null 2>&1; }
 wait_until 10 window_gone "$first_window" || fail "the killed program's window stays"
 launch_program
-echo "the second start handed over; after a kill a new start opened its window"
+
+# A start while the program closes, its Erro box open (it cannot write emoticon.dat, now a
+# folder), waits for it to end, then opens a window of its own.
+closing=$pid
+rm "$program_folder/emoticon.dat" && mkdir "$program_folder/emoticon.dat"
+kill -TERM "$pid"
+wait_until 10 error_box_shown || fail "closing showed no Erro box"
+"$program_folder/quillane-emoticon" &
+pid=$!
+sleep 6 # longer than a start waits for an answer
+kill -0 "$pid" 2>/dev/null || fail "a start while the program was closing ended at once"
+xdotool mousemove --sync --window "$error_box" 20 20 key Return
+wait "$closing" || fail "the closing program ended with status $?"
+# Searched again and again: a search fails when a window it looks at goes meanwhile.
+window_shown() { xdotool search --onlyvisible --name '^Quillane Emoticon$' >/dev/null 2>&1; }
+wait_until 20 window_shown || fail "the start that waited opened no window"
+echo "the second start handed over; after a kill, and after a closing, a new start opened its window"

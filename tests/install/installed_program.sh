@@ -13,6 +13,22 @@ root=$(mktemp -d)
 trap 'chmod -R u+w "$root"; rm -rf "$root"; cleanup' EXIT
 prefix=$root/prefix
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
+
+program=$prefix/lib/quillane-emoticon
+listing() { find "$program" -mindepth 1 -printf '%P %s %T@\n' | sort; }
+installed=$(listing)
+# Run by root, who may write anywhere, the program leaves its folder as installed, once the own
+# list an older version kept there has moved to the data folder.
+printf '%-35s%-15s' Gato '=^.^=' >"$program/custom.bra"
+launch_program env XDG_DATA_HOME="$root/root-data" "$prefix/bin/quillane-emoticon"
+click_client 50 13
+add_to_own_list 'Sol' '\o/'
+wait_until 10 file_has_bytes "$root/root-data/quillane-emoticon/custom.bra" 100 ||
+    fail "root's own list did not move to its data folder, or the addition did not reach it"
+exit_by_menu
+[ "$(listing)" = "$installed" ] ||
+    fail "the program changed its folder: $(diff <(echo "$installed") <(listing))"
+
 chmod -R a-w "$prefix"
 export XDG_DATA_HOME=$root/data
 user_files=$XDG_DATA_HOME/quillane-emoticon

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2001-2026 Quillane
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "AtomicFileWriter.h"
 #include "DataFileBuilder.h"
 #include "EmoticonList.h"
 #include "FileModes.h"
 #include "MainWindow.h"
 #include "OwnListPanel.h"
+#include "SystemFile.h"
 #include "WidgetTest.h"
 
 #include <QClipboard>
@@ -16,7 +16,7 @@
 
 using namespace Qt::StringLiterals;
 namespace Build = DataFileBuilder;
-using Step = AtomicFileWriter::Step;
+using Step = SystemFile::Step;
 
 namespace {
 
@@ -403,7 +403,7 @@ void TestOwnListPanel::fileFailureIsReportedAndChangesNothing()
     m_desktop.nextAnswer = QMessageBox::Yes;
     if (!readOnly.isEmpty())
         QVERIFY(FileModes::setWritable(path(readOnly), false));
-    std::optional<AtomicFileWriter::SimulatedFault> fault;
+    std::optional<SystemFile::SimulatedFault> fault;
     if (faultStep >= 0)
         fault.emplace(Step(faultStep), faultError);
 

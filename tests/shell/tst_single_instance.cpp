@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -146,23 +147,39 @@ void TestSingleInstance::strayCallerIsDropped()
 
 void TestSingleInstance::withoutRuntimeFolder_data()
 {
+    QTest::addColumn<QString>("runtime"); // XDG_RUNTIME_DIR: unset, private, open, long
     QTest::addColumn<QString>("inTheWay");
     QTest::addColumn<int>("expected");
 
     QTest::newRow("a private folder of its own in the temporary one, which the later finds")
-        << QString() << int(Start::HandedOver);
+        << QString() << QString() << int(Start::HandedOver);
+    QTest::newRow("a runtime folder others can write is passed over for that one")
+        << u"open"_s << QString() << int(Start::HandedOver);
+    QTest::newRow("so is a runtime path of 120 bytes, too long for a socket address")
+        << u"long"_s << QString() << int(Start::HandedOver);
     QTest::newRow("a folder there that others can write is not trusted")
-        << u"open folder"_s << int(Start::Run);
-    QTest::newRow("a link there is not followed") << u"link"_s << int(Start::Run);
+        << QString() << u"open folder"_s << int(Start::Run);
+    QTest::newRow("a link there is not followed") << QString() << u"link"_s << int(Start::Run);
+    QTest::newRow("a lock file of another user's is not taken")
+        << u"private"_s << u"lock"_s << int(Start::Run);
 }
 
-// Without a desktop session there is no private runtime folder, and the temporary folder is
-// everyone's: what another user put there must not take the lock or the request.
+// Without a runtime folder fit for them (no desktop session, a shared one, a long path), the
+// temporary folder is everyone's: what another user put there must not take the lock or request.
 void TestSingleInstance::withoutRuntimeFolder()
 {
+    QFETCH(QString, runtime);
     QFETCH(QString, inTheWay);
     QFETCH(int, expected);
-    qunsetenv("XDG_RUNTIME_DIR");
+    const QString runtimeFolder = m_runtime->filePath(
+        runtime == u"long" ? QString(119 - m_runtime->path().size(), u'x') : "");
+    QVERIFY(QDir().mkpath(runtimeFolder));
+    if (runtime == u"open")
+        QVERIFY(QFile::setPermissions(runtimeFolder, QFile::Permissions(0x7777)));
+    if (runtime.isEmpty())
+        qunsetenv("XDG_RUNTIME_DIR");
+    else
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder));
     QTemporaryDir temporary;
     QTemporaryDir elsewhere;
     const std::optional<QByteArray> previousTemporary =
@@ -175,14 +192,20 @@ void TestSingleInstance::withoutRuntimeFolder()
             qunsetenv("TMPDIR");
     });
     const QString own = temporary.filePath(u"quillane-emoticon-%1"_s.arg(::getuid()));
+    QTemporaryDir folder;
     if (inTheWay == u"open folder") {
         QVERIFY(QDir().mkdir(own));
         QVERIFY(QFile::setPermissions(own, QFile::Permissions(0x7777)));
     } else if (inTheWay == u"link") {
         QVERIFY(QFile::link(elsewhere.path(), own));
+    } else if (inTheWay == u"lock") {
+        QCOMPARE(SingleInstance(folder.path()).claim({}), Start::Run);
+        const QString lock = QDir(runtimeFolder).entryList({u"*.lock"_s}).value(0);
+        QCOMPARE(::chown(QFile::encodeName(m_runtime->filePath(lock)), 65534, 65534), 0);
     }
+    for (int start = 0; start < 2 && expected == int(Start::Run); ++start)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"não é só seu"_s));
 
-    QTemporaryDir folder;
     SingleInstance first(folder.path());
     QCOMPARE(first.claim({}), Start::Run);
     Start outcome{};
@@ -194,6 +217,8 @@ void TestSingleInstance::withoutRuntimeFolder()
     QCOMPARE(
         QDir(elsewhere.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
         QStringList());
+    if (runtime == u"open" || runtime == u"long")
+        QCOMPARE(QDir(runtimeFolder).entryList(QDir::Files | QDir::System), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)

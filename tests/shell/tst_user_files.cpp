@@ -9,16 +9,18 @@
 #include "UserFilesFolder.h"
 
 #include <QDir>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 namespace Build = DataFileBuilder;
 
 // Where the files the program writes are kept: beside the program while its folder can be
-// written, in the user's own data folder when it cannot (a system-wide install), while the
-// catalogue is still read from the program folder.
+// written, in the user's own data folder when it cannot or when the program is installed,
+// while the catalogue is still read from the program folder.
 class TestUserFiles : public QObject {
     Q_OBJECT
 
@@ -26,9 +28,11 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void folderFollowsWhetherTheProgramFolderCanBeWritten_data();
-    void folderFollowsWhetherTheProgramFolderCanBeWritten();
+    void folderFollowsTheProgramFolder_data();
+    void folderFollowsTheProgramFolder();
     void readOnlyProgramFolderKeepsTheCatalogueAndTheUsersFilesApart();
+    void filesLeftInAnInstalledCopyMoveOnce();
+    void linkInAFolderOthersMayWriteIsNotFollowed();
 
 private:
     std::unique_ptr<QTemporaryDir> m_programFolder;
@@ -46,6 +50,7 @@ void TestUserFiles::init()
     m_programFolder = std::make_unique<QTemporaryDir>();
     m_home = std::make_unique<QTemporaryDir>();
     // Never the real user's data.
+    qputenv("HOME", QFile::encodeName(m_home->path()));
     qputenv("XDG_DATA_HOME", m_home->filePath(u"share"_s).toLocal8Bit());
     QVERIFY(Build::write(m_programFolder->filePath(u"all.bra"_s),
                          Build::categoryFile(Build::numbered(u"Todos"_s, 3))));
@@ -56,25 +61,40 @@ void TestUserFiles::cleanup()
     QVERIFY(FileModes::setWritable(m_programFolder->path(), true));
 }
 
-void TestUserFiles::folderFollowsWhetherTheProgramFolderCanBeWritten_data()
+void TestUserFiles::folderFollowsTheProgramFolder_data()
 {
-    QTest::addColumn<bool>("writable");
-    QTest::newRow("a writable program folder keeps them") << true;
-    QTest::newRow("a read-only program folder sends them to the user's data folder") << false;
+    QTest::addColumn<int>("mode"); // of the program folder
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<QByteArray>("dataHome"); // XDG_DATA_HOME, when not the one in the home folder
+    QTest::addColumn<QString>("dataFolder");  // in the home folder; none for the program folder
+    const QString given = u"share/quillane-emoticon"_s;
+
+    QTest::newRow("a folder it may write keeps them") << 0700 << false << QByteArray() << QString();
+    QTest::newRow("a read-only folder sends them to the data folder")
+        << 0500 << false << QByteArray() << given;
+    QTest::newRow("so does one its group may write") << 0770 << false << QByteArray() << given;
+    QTest::newRow("an installed copy keeps them in the data folder, writable or not")
+        << 0700 << true << QByteArray() << given;
+    QTest::newRow("a relative XDG_DATA_HOME is ignored")
+        << 0500 << false << QByteArray("share") << u".local/share/quillane-emoticon"_s;
 }
 
-void TestUserFiles::folderFollowsWhetherTheProgramFolderCanBeWritten()
+void TestUserFiles::folderFollowsTheProgramFolder()
 {
-    QFETCH(bool, writable);
-    QVERIFY(FileModes::setWritable(m_programFolder->path(), writable));
+    QFETCH(int, mode);
+    QFETCH(bool, installed);
+    QFETCH(QByteArray, dataHome);
+    QFETCH(QString, dataFolder);
+    if (!dataHome.isEmpty())
+        qputenv("XDG_DATA_HOME", dataHome);
+    QVERIFY(!installed || Build::write(m_programFolder->filePath(u"installed"_s), "installed"));
+    QCOMPARE(::chmod(QFile::encodeName(m_programFolder->path()).constData(), mode_t(mode)), 0);
 
     const QString folder = UserFilesFolder::forProgramFolder(m_programFolder->path());
 
-    const QString own = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QVERIFY(own.startsWith(m_home->path()));
-    QCOMPARE(folder, writable ? m_programFolder->path() : own);
+    QCOMPARE(folder, dataFolder.isEmpty() ? m_programFolder->path() : m_home->filePath(dataFolder));
     // The user's data folder is made only when it is used, and then before the first write.
-    QCOMPARE(QDir(own).exists(), !writable);
+    QCOMPARE(QDir(m_home->filePath(u"share"_s)).exists(), dataFolder.startsWith(u"share"));
 }
 
 void TestUserFiles::readOnlyProgramFolderKeepsTheCatalogueAndTheUsersFilesApart()
@@ -99,6 +119,51 @@ void TestUserFiles::readOnlyProgramFolderKeepsTheCatalogueAndTheUsersFilesApart(
     QCOMPARE(QDir(m_programFolder->path()).entryList(QDir::Files), QStringList{u"all.bra"_s});
     QCOMPARE(QDir(userFolder).entryList(QDir::Files),
              (QStringList{u"custom.bra"_s, u"emoticon.dat"_s}));
+}
+
+// What an older version left in an installed copy's folder moves to the data folder, but never
+// over a file already there; across disks too (the program folder on a RAM disk of its own).
+void TestUserFiles::filesLeftInAnInstalledCopyMoveOnce()
+{
+    const QString program = m_programFolder->path();
+    const QString data = m_home->path();
+    const QByteArray disk = QFile::encodeName(program);
+    const bool otherDisk = ::mount("tmpfs", disk, "tmpfs", 0, "size=64k") == 0;
+    const auto unmount = qScopeGuard([&] { otherDisk&& ::umount2(disk, MNT_DETACH); });
+    QVERIFY(Build::write(program + u"/installed"_s, "installed"));
+    QVERIFY(Build::write(program + u"/custom.bra"_s, "left list"));
+    QVERIFY(Build::write(program + u"/emoticon.dat"_s, "settings"));
+    QVERIFY(Build::write(data + u"/custom.bra"_s, "own list"));
+
+    UserFilesFolder::moveLeftBehind(program, data);
+
+    QCOMPARE(Build::read(data + u"/custom.bra"_s), "own list");
+    QCOMPARE(Build::read(program + u"/custom.bra"_s), "left list");
+    QCOMPARE(Build::read(data + u"/emoticon.dat"_s), "settings");
+    QCOMPARE(Build::read(program + u"/emoticon.dat"_s), std::nullopt);
+    QCOMPARE(QDir(data).entryList(QDir::Files).size(), 2); // no temporary file left
+}
+
+// Whoever may write in the folder may have made the link, to one of the user's private files.
+void TestUserFiles::linkInAFolderOthersMayWriteIsNotFollowed()
+{
+    const QString notes = m_home->filePath(u"notes.txt"_s);
+    QVERIFY(Build::write(notes, "private"));
+    QVERIFY(QFile::setPermissions(m_programFolder->path(), QFile::Permissions(0x7777)));
+    CatalogueStore store(m_programFolder->path());
+    for (const QString& name : {u"custom.bra"_s, u"emoticon.dat"_s})
+        QVERIFY(QFile::link(notes, store.pathOf(name)));
+
+    const auto reason = [](const std::optional<FileFailure>& failure) {
+        return failure ? failure->message().section(u": "_s, 1) : QString();
+    };
+    const QString planted = u"o arquivo é um link numa pasta em que outros podem gravar."_s;
+    QCOMPARE(reason(OwnListFile(store).append(EmoticonRecord::fromTexts(u"Gato", u"=^.^="))),
+             planted);
+    QCOMPARE(reason(SettingsFile(store).writeAlwaysOnTop(SettingsFile::On)), planted);
+    QCOMPARE(store.readOwnListNames(), QStringList());
+    QVERIFY(OwnListFile(store).remove(0));
+    QCOMPARE(Build::read(notes), "private");
 }
 
 QTEST_GUILESS_MAIN(TestUserFiles)

@@ -52,6 +52,12 @@ bool write(const QString& path, const QByteArray& bytes)
            file.write(bytes) == bytes.size();
 }
 
+std::optional<QByteArray> read(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? std::optional(file.readAll()) : std::nullopt;
+}
+
 QList<Emoticon> numbered(const QString& prefix, int n)
 {
     QList<Emoticon> emoticons;

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <utility>
 
 // Builds data files byte by byte for the tests, independently of the program's own writer:
@@ -29,6 +30,8 @@ QByteArray ownListFile(const QList<Emoticon>& emoticons);
 
 // Writes (replacing) a file; false when it cannot.
 bool write(const QString& path, const QByteArray& bytes);
+// A file's content; none when it cannot be read.
+std::optional<QByteArray> read(const QString& path);
 
 // n emoticons named "<prefix> 1" .. "<prefix> n".
 QList<Emoticon> numbered(const QString& prefix, int n);

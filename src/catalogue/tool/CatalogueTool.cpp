@@ -10,27 +10,23 @@
 #include "DataFileNames.h"
 #include "NameOrder.h"
 #include "SourceParser.h"
+#include "SystemFile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
-#include <cerrno>
 #include <filesystem>
 
 namespace {
 
 std::optional<QByteArray> readWholeFile(const QString& path, QString& error)
 {
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = FileFailure{FileFailure::Action::Read, path, openFailure(path)}.message();
-        return std::nullopt;
-    }
-    errno = 0;
-    QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        error = FileFailure{FileFailure::Action::Read, path, lastSystemError()}.message();
+    const SystemFile file(path, SystemFile::Mode::Read, SystemFile::Links::Follow);
+    QByteArray content;
+    std::error_code failure = file.openError();
+    if (!failure)
+        failure = file.readAt(0, file.lengthAtOpening(), content);
+    if (failure) {
+        error = FileFailure{FileFailure::Action::Read, path, failure}.message();
         return std::nullopt;
     }
     return content;

@@ -1,0 +1,94 @@
+// SPDX-FileCopyrightText: 2001-2026 Quillane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <system_error>
+
+// A data file opened and used through the system's own calls, each failure named by the very
+// call that failed: read later, errno may hold what another call (Qt's among them) left there.
+// Only a plain file is opened; a folder, a named pipe or a device in its place is refused
+// without waiting for a pipe's writer. The file closes when its SystemFile goes.
+class SystemFile {
+public:
+    enum class Mode {
+        Read,          // an existing file, for reading
+        ReadCreating,  // for reading; a missing file is created empty
+        WriteCreating, // for writing at any offset; a missing file is created empty
+        CreateNew,     // a new file for writing: whatever is already there is not opened
+    };
+
+    // Whose links an opening follows.
+    enum class Links {
+        // The program's own files, and the files a person names to the catalogue tool.
+        Follow,
+        // The user's files: a link is followed only in a folder that is the user's alone (see
+        // isUsersOwnFolder), where nobody else can have made it. Elsewhere a link is refused,
+        // and so is a file that belongs to someone else or that has another name (a hard link
+        // to one of the user's other files).
+        InUsersOwnFolderOnly,
+    };
+
+    SystemFile() = default;
+    SystemFile(const QString& path, Mode mode, Links links);
+    ~SystemFile();
+    SystemFile(SystemFile&& other) noexcept;
+    SystemFile& operator=(SystemFile&& other) noexcept;
+    SystemFile(const SystemFile&) = delete;
+    SystemFile& operator=(const SystemFile&) = delete;
+
+    bool isOpen() const { return m_descriptor >= 0; }
+    // Why the file could not be opened.
+    std::error_code openError() const { return m_openError; }
+    void close();
+
+    // As measured when the file was opened.
+    qint64 lengthAtOpening() const { return m_length; }
+
+    // At most maxBytes from offset; fewer when the file ends sooner.
+    std::error_code readAt(qint64 offset, qint64 maxBytes, QByteArray& bytes) const;
+    std::error_code writeAt(qint64 offset, QByteArrayView bytes);
+    std::error_code resize(qint64 length);
+    // Onto the disk itself, not only into the system's cache.
+    std::error_code syncToDisk();
+    // Gives the file the rights of the file at path, when there is one.
+    void takeRightsOf(const QString& path);
+
+    static std::error_code rename(const QString& from, const QString& to);
+
+    // A folder is the user's alone when it is a folder itself (not a link to one), owned by the
+    // user running the program, and neither its group nor others may write in it. A POSIX ACL
+    // that lets anyone else write shows as the group's write right, and so counts too.
+    static bool isUsersOwnFolder(const QString& path);
+
+    // The file that replacing or deleting the user's file at path acts on: where a link there
+    // leads, so that the link stays one, when the user made it (it is in a folder that is the
+    // user's alone); otherwise path itself.
+    static QString replacedPath(const QString& path);
+
+    // Whether the file at path has more than one name (hard links): replacing one name would
+    // leave the others with the old content.
+    static bool hasOtherNames(const QString& path);
+
+    // The steps of a write that can fail once the file is open.
+    enum class Step { Write, Flush, Rename };
+
+    // Stands in for a failing disk in the tests: while one lives, every write, flush to disk or
+    // rename fails at its step with its error, as the system would report it; a failing write
+    // stops halfway.
+    class SimulatedFault {
+    public:
+        SimulatedFault(Step step, std::errc error);
+        ~SimulatedFault();
+        SimulatedFault(const SimulatedFault&) = delete;
+        SimulatedFault& operator=(const SimulatedFault&) = delete;
+    };
+
+private:
+    int m_descriptor = -1;
+    std::error_code m_openError;
+    qint64 m_length = 0;
+};
