@@ -128,7 +128,8 @@ public:
     }
 
 signals:
-    void requested(const QByteArray& activationToken);
+    // The start's activation token (unnamed: the meta-object code defines it as _t1).
+    void requested(const QByteArray&);
 
 private:
     void read()

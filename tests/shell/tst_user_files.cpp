@@ -160,7 +160,7 @@ void TestUserFiles::linkInAFolderOthersMayWriteIsNotFollowed()
     const QString planted = u"o arquivo é um link numa pasta em que outros podem gravar."_s;
     QCOMPARE(reason(OwnListFile(store).append(EmoticonRecord::fromTexts(u"Gato", u"=^.^="))),
              planted);
-    QCOMPARE(reason(SettingsFile(store).writeAlwaysOnTop(SettingsFile::On)), planted);
+    QCOMPARE(reason(SettingsFile(store).writeAlwaysOnTop(true)), planted);
     QCOMPARE(store.readOwnListNames(), QStringList());
     QVERIFY(OwnListFile(store).remove(0));
     QCOMPARE(Build::read(notes), "private");
