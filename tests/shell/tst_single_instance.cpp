@@ -12,7 +12,9 @@
 #include <QTest>
 #include <QThread>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -31,6 +33,7 @@ private slots:
     void strayCallerIsDropped();
     void withoutRuntimeFolder_data();
     void withoutRuntimeFolder();
+    void callerOfAnotherUserIsNotHeard();
 
 private:
     QStringList sockets() const { return QDir(m_runtime->path()).entryList(QDir::System); }
@@ -219,6 +222,39 @@ void TestSingleInstance::withoutRuntimeFolder()
         QStringList());
     if (runtime == u"open" || runtime == u"long")
         QCOMPARE(QDir(runtimeFolder).entryList(QDir::Files | QDir::System), QStringList());
+}
+
+// A caller of another user who reached the socket (its folder and the socket open to others by
+// some mistake) is neither heard nor answered.
+void TestSingleInstance::callerOfAnotherUserIsNotHeard()
+{
+    if (::geteuid() != 0)
+        QSKIP("only root can call as another user");
+    QTemporaryDir folder;
+    SingleInstance first(folder.path());
+    QCOMPARE(first.claim({}), Start::Run);
+    QSignalSpy requests(&first, &SingleInstance::activationRequested);
+    const QByteArray socket = QFile::encodeName(m_runtime->filePath(sockets().value(0)));
+    QCOMPARE(::chmod(QFile::encodeName(m_runtime->path()).constData(), 0711), 0);
+    QCOMPARE(::chmod(socket.constData(), 0666), 0);
+
+    const pid_t caller = ::fork();
+    if (caller == 0) { // as nobody: asks, then waits for the answer
+        sockaddr_un address{AF_UNIX, {}};
+        qstrncpy(address.sun_path, socket.constData(), sizeof address.sun_path);
+        const int connection = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        char reply[3];
+        const bool asked = ::setgid(65534) == 0 && ::setuid(65534) == 0 &&
+                           ::connect(connection, reinterpret_cast<const sockaddr*>(&address),
+                                     sizeof address) == 0 &&
+                           ::send(connection, "token\n", 6, MSG_NOSIGNAL) == 6;
+        ::_exit(!asked ? 2 : ::recv(connection, reply, 3, MSG_WAITALL) == 3 ? 1 : 0);
+    }
+    int status = 0;
+    bool ended = false;
+    QTRY_VERIFY((ended = ended || ::waitpid(caller, &status, WNOHANG) == caller));
+    QCOMPARE(WEXITSTATUS(status), 0);
+    QCOMPARE(requests.size(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)
