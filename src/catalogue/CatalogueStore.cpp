@@ -43,7 +43,7 @@ CatalogueStore::CatalogueStore(const QString& programFolder)
 }
 
 CatalogueStore::CatalogueStore(const QString& programFolder, const QString& userFilesFolder)
-    : m_dataFolder(withTrailingSeparator(QDir::toNativeSeparators(programFolder)))
+    : m_programFolder(withTrailingSeparator(QDir::toNativeSeparators(programFolder)))
     , m_userFilesFolder(withTrailingSeparator(QDir::toNativeSeparators(userFilesFolder)))
 {
 }
@@ -51,7 +51,7 @@ CatalogueStore::CatalogueStore(const QString& programFolder, const QString& user
 QString CatalogueStore::pathOf(QAnyStringView fileName) const
 {
     const QString name = fileName.toString();
-    return (isWrittenByProgram(name) ? m_userFilesFolder : m_dataFolder) + name;
+    return (isWrittenByProgram(name) ? m_userFilesFolder : m_programFolder) + name;
 }
 
 ListSource CatalogueStore::sourceOf(const Category& category) const

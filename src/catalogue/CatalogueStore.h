@@ -12,18 +12,18 @@
 #include <QStringList>
 #include <optional>
 
-// The data folder and the reading of its files. Nothing is cached: every call measures and
+// The program's data files and the reading of them. Nothing is cached: every call measures and
 // reads its file again, in one read, through the shared file channel.
 class CatalogueStore {
 public:
     // programFolder is the folder that holds the program; the data files sit beside it.
     explicit CatalogueStore(const QString& programFolder);
     // As above, except that the files the program writes (the own list, its temporary copy and
-    // the settings) live in userFilesFolder: a system-wide install cannot write its own folder.
+    // the settings) live in userFilesFolder (see UserFilesFolder, which decides where).
     CatalogueStore(const QString& programFolder, const QString& userFilesFolder);
 
     // The program's folder, always ending in the path separator.
-    const QString& programFolder() const { return m_dataFolder; }
+    const QString& programFolder() const { return m_programFolder; }
     // Where a data file lives: the program folder, or the user's files folder for the files the
     // program writes.
     QString pathOf(QAnyStringView fileName) const;
@@ -53,7 +53,7 @@ public:
 private:
     std::optional<EmoticonRecord> readRecordAt(qint64 offset);
 
-    QString m_dataFolder;
+    QString m_programFolder;
     QString m_userFilesFolder;
     FileChannel m_channel;
 };

@@ -31,23 +31,32 @@ const Reason Reasons[] = {
     {std::errc::io_error, u"erro de leitura ou gravação no disco"},
     {std::errc::not_enough_memory, u"memória insuficiente"},
     {std::errc::invalid_argument, u"não é um arquivo comum"},
-    // A link in a folder that others may write is not followed: nobody can tell the user's
-    // own from one planted there. (Also links that lead round in a circle, a rarer sight.)
-    {std::errc::too_many_symbolic_link_levels,
-     u"o arquivo é um link numa pasta em que outros podem gravar"},
-    // The program's own, for a list with other names (hard links), which a replacement
-    // would leave holding the old list.
-    {std::errc::too_many_links, u"o arquivo tem outros nomes (links físicos), que ficariam "
-                                u"com a lista antiga"},
-    // Never from the system on a file: the program's own, for a record the file no longer
-    // holds (another program shortened it).
-    {std::errc::result_out_of_range, u"a entrada não está mais no arquivo"},
+    {std::errc::too_many_symbolic_link_levels, u"o arquivo é um link que não leva a um arquivo"},
+};
+
+// In the order of UserFileRefusal.
+constexpr QStringView RefusalReasons[] = {
+    u"o arquivo é um link numa pasta em que outros podem gravar",
+    u"o arquivo não é só seu, numa pasta em que outros podem gravar",
+    u"o arquivo tem outros nomes (links físicos), que ficariam com a lista antiga",
+    u"a entrada não está mais no arquivo",
+};
+
+class UserFileRefusals final : public std::error_category {
+public:
+    const char* name() const noexcept override { return "user file refusal"; }
+    std::string message(int refusal) const override
+    {
+        return RefusalReasons[refusal - 1].toString().toStdString();
+    }
 };
 
 QString reasonFor(const std::error_code& error)
 {
     if (!error)
         return QStringLiteral("erro desconhecido");
+    if (error.category() == make_error_code(UserFileRefusal::RecordGone).category())
+        return RefusalReasons[error.value() - 1].toString();
     const std::error_condition condition = error.default_error_condition();
     for (const Reason& reason : Reasons) {
         if (condition == reason.error)
@@ -57,6 +66,12 @@ QString reasonFor(const std::error_code& error)
 }
 
 } // namespace
+
+std::error_code make_error_code(UserFileRefusal refusal)
+{
+    static const UserFileRefusals category;
+    return {int(refusal), category};
+}
 
 QString FileFailure::message() const
 {

@@ -6,6 +6,22 @@
 #include <QString>
 #include <system_error>
 
+// The program's own reasons to refuse a user's file, beside the system's.
+enum class UserFileRefusal {
+    // A link in a folder that others may write: nobody can tell the user's own from one
+    // planted there.
+    PlantedLink = 1,
+    // A file of another user's, or one with other names (hard links), in such a folder.
+    NotTheUsersAlone,
+    // A list with other names, which replacing it would leave holding the old list.
+    OtherNames,
+    // A record the file no longer holds (another program shortened it).
+    RecordGone,
+};
+std::error_code make_error_code(UserFileRefusal refusal);
+template <> struct std::is_error_code_enum<UserFileRefusal> : std::true_type {
+};
+
 // A data file the program could not read, create, write, delete or rename, and why: what
 // the user is told, in Portuguese, naming the file and the system's reason.
 struct FileFailure {

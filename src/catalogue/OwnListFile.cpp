@@ -27,7 +27,7 @@ std::optional<FileFailure> refusedToReplace(Action action, const QString& path)
     if (file.exists() && !file.isWritable())
         return FileFailure{action, path, std::make_error_code(std::errc::permission_denied)};
     if (SystemFile::hasOtherNames(path))
-        return FileFailure{action, path, std::make_error_code(std::errc::too_many_links)};
+        return FileFailure{action, path, make_error_code(UserFileRefusal::OtherNames)};
     return std::nullopt;
 }
 
@@ -78,8 +78,7 @@ std::optional<FileFailure> OwnListFile::remove(qint64 index)
 
     const qint64 count = RecordLayout::ownListRecordCount(records.size());
     if (index < 0 || index >= count)
-        return FileFailure{Action::Write, path,
-                           std::make_error_code(std::errc::result_out_of_range)};
+        return FileFailure{Action::Write, path, make_error_code(UserFileRefusal::RecordGone)};
     records.truncate(RecordLayout::ownListRecordOffset(count));
     records.remove(RecordLayout::ownListRecordOffset(index), EmoticonRecord::Size);
     // Beside the file a link leads to, so that the rename stays within one folder.

@@ -3,6 +3,8 @@
 
 #include "SystemFile.h"
 
+#include "FileFailure.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -74,8 +76,12 @@ SystemFile::SystemFile(const QString& path, Mode mode, Links links)
     }
     const QString name = folder == AT_FDCWD ? path : file.fileName();
     m_descriptor = ::openat(folder, encoded(name).constData(), flags, 0666);
-    if (m_descriptor < 0)
+    if (m_descriptor < 0) {
         m_openError = systemError();
+        // What O_NOFOLLOW refused, rather than a link that leads round in a circle.
+        if (othersMayWriteFolder && m_openError == std::errc::too_many_symbolic_link_levels)
+            m_openError = make_error_code(UserFileRefusal::PlantedLink);
+    }
     if (folder != AT_FDCWD)
         ::close(folder);
     if (m_descriptor < 0)
@@ -84,16 +90,16 @@ SystemFile::SystemFile(const QString& path, Mode mode, Links links)
     struct stat status {};
     ::fstat(m_descriptor, &status);
     m_length = status.st_size;
-    std::errc refusal{};
+    std::error_code refusal;
     if (S_ISDIR(status.st_mode))
-        refusal = std::errc::is_a_directory;
+        refusal = std::make_error_code(std::errc::is_a_directory);
     else if (!S_ISREG(status.st_mode))
-        refusal = std::errc::invalid_argument;
+        refusal = std::make_error_code(std::errc::invalid_argument);
     else if (othersMayWriteFolder && (status.st_uid != ::geteuid() || status.st_nlink > 1))
-        refusal = std::errc::permission_denied;
-    if (refusal != std::errc{}) {
+        refusal = make_error_code(UserFileRefusal::NotTheUsersAlone);
+    if (refusal) {
         close();
-        m_openError = std::make_error_code(refusal);
+        m_openError = refusal;
     }
 }
 

@@ -64,17 +64,17 @@ const QSize ClientArea = Twips::size(7215, 5520);
 
 } // namespace
 
-MainWindow::MainWindow(const QString& dataFolder, Desktop& desktop, QWidget* parent)
-    : MainWindow(dataFolder, dataFolder, desktop, parent)
+MainWindow::MainWindow(const QString& programFolder, Desktop& desktop, QWidget* parent)
+    : MainWindow(programFolder, programFolder, desktop, parent)
 {
 }
 
-MainWindow::MainWindow(const QString& dataFolder, const QString& userFilesFolder, Desktop& desktop,
-                       QWidget* parent)
+MainWindow::MainWindow(const QString& programFolder, const QString& userFilesFolder,
+                       Desktop& desktop, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
-    , m_store(dataFolder, userFilesFolder)
+    , m_store(programFolder, userFilesFolder)
     , m_desktop(desktop)
     , m_menu(new MainMenu(menuBar()))
 {
@@ -180,9 +180,13 @@ void MainWindow::buildHiddenPanels()
 
 void MainWindow::run(Command command)
 {
-    if (const std::optional<Panel> panel = panelShownBy(command))
-        return showPanel(*panel);
     switch (command) {
+    case Command::ShowBrowsePanel:
+    case Command::ShowOwnListPanel:
+    case Command::ShowAOLPanel:
+    case Command::ShowMSNPanel:
+    case Command::ShowYahooPanel:
+        return showPanel(panelShownBy(command).value());
     case Command::OpenHelp:
         return openLink(helpPage());
     case Command::OpenMakerSite:
@@ -201,8 +205,6 @@ void MainWindow::run(Command command)
         return mnuAbout_Click();
     case Command::Exit:
         close();
-        return;
-    default: // the panels, above
         return;
     }
 }

@@ -47,11 +47,11 @@ class MainWindow : public QMainWindow {
 public:
     enum class Panel { Browse, OwnList, AOL, MSN, Yahoo };
 
-    // dataFolder is the folder of the program, which holds the data files; desktop gives
+    // programFolder is the folder of the program, which holds the data files; desktop gives
     // the beep, the message boxes and the links.
-    MainWindow(const QString& dataFolder, Desktop& desktop, QWidget* parent = nullptr);
+    MainWindow(const QString& programFolder, Desktop& desktop, QWidget* parent = nullptr);
     // As above, with the files the program writes kept in userFilesFolder instead.
-    MainWindow(const QString& dataFolder, const QString& userFilesFolder, Desktop& desktop,
+    MainWindow(const QString& programFolder, const QString& userFilesFolder, Desktop& desktop,
                QWidget* parent = nullptr);
     ~MainWindow() override;
 

@@ -81,8 +81,9 @@ void ShutDown::catchSignals()
 
 void ShutDown::closeEveryWindow()
 {
-    if (!m_begun)
-        QApplication::closeAllWindows();
+    // Also while the window is closing: Qt passes over a window already closing, and closes
+    // the box it may have open (a failed write's "Erro"), so that the closing goes on.
+    QApplication::closeAllWindows();
 }
 
 bool ShutDown::eventFilter(QObject* watched, QEvent* event)

@@ -69,8 +69,10 @@ QByteArray socketPathFor(const QString& userFilesFolder)
     const QString own =
         QDir(QDir::tempPath()).filePath(QStringLiteral("quillane-emoticon-%1").arg(::getuid()));
     ::mkdir(QFile::encodeName(own).constData(), S_IRWXU);
-    // Another user who made it first could take the lock and hear the requests.
-    if (!SystemFile::isUsersOwnFolder(own))
+    // Another user who made it first could take the lock and hear the requests. (A folder that
+    // could not be made at all, as in a missing temporary folder, is simply none.)
+    const QFileInfo made(own);
+    if ((made.exists() || made.isSymLink()) && !SystemFile::isUsersOwnFolder(own))
         warnNotTheUsersAlone(own);
     return socketPathIn(own, name);
 }
@@ -174,6 +176,8 @@ SingleInstance::~SingleInstance()
 SingleInstance::Start SingleInstance::claim(const QByteArray& activationToken)
 {
     QDeadlineTimer deadline(GiveUpAfterMs);
+    const QDeadlineTimer toldWhyAfter(GiveUpAfterMs);
+    bool told = false;
     for (;;) {
         switch (tryLock()) {
         case Lock::Taken:
@@ -195,10 +199,17 @@ SingleInstance::Start SingleInstance::claim(const QByteArray& activationToken)
         // A program that holds the lock without a socket is closing, and stopped answering as
         // it began to, or has only just started: this start waits, however long the closing
         // takes, then opens a window of its own.
-        if (handOver == HandOver::NoSocket)
+        if (handOver == HandOver::NoSocket) {
             deadline.setRemainingTime(GiveUpAfterMs);
-        else if (deadline.hasExpired())
+            // Whoever started this one learns why no window shows yet.
+            if (!told && toldWhyAfter.hasExpired()) {
+                qWarning("Quillane Emoticon está sendo fechado; esta janela abre quando ele "
+                         "terminar.");
+                told = true;
+            }
+        } else if (deadline.hasExpired()) {
             return Start::Unanswered;
+        }
         QThread::msleep(100);
     }
 }

@@ -90,7 +90,9 @@ QString forProgramFolder(const QString& programFolder)
 
 void moveLeftBehind(const QString& programFolder, const QString& userFilesFolder)
 {
-    if (!isInstalled(programFolder))
+    // Only from a folder nobody else may write in: elsewhere, a file checked here could be
+    // swapped for a link to another of the user's files before it moves.
+    if (!isInstalled(programFolder) || !SystemFile::isUsersOwnFolder(programFolder))
         return;
     for (const QLatin1StringView name : {DataFileNames::OwnList, DataFileNames::Settings}) {
         const QString from = QDir(programFolder).filePath(name);

@@ -16,9 +16,10 @@ QString forProgramFolder(const QString& programFolder);
 
 // An installed copy keeps nothing of its users in its program folder: the own list and the
 // settings that an older version kept there move to userFilesFolder, once, where it holds none
-// of its own. Only the user's own plain files move (another user's stay theirs), never over a
-// file, and with a copy of each in one folder or the other at every moment. What cannot move
-// is named on standard error, and stays.
+// of its own. Only from a program folder of the user's alone (a per-user install, or a
+// system-wide one run by root), only the user's own plain files, never over a file, and with a
+// copy of each in one folder or the other at every moment. What cannot move is named on
+// standard error, and stays.
 void moveLeftBehind(const QString& programFolder, const QString& userFilesFolder);
 
 } // namespace UserFilesFolder

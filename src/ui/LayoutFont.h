@@ -8,16 +8,16 @@
 #include <QStringView>
 #include <cmath>
 
-// A font as the layout names it: face and size in points. The size becomes a pixel size
-// (at 96 dots per inch) so that text keeps its proportion to the pixel geometry of the
-// controls whatever the screen's font resolution; fontconfig maps the faces to metric-
-// compatible ones (Arial to Liberation Sans), or the fallback face takes over.
 // A size in points as pixels, at 96 dots per inch.
 inline int pixelsOfPoints(double points)
 {
     return static_cast<int>(std::lround(points * 96.0 / 72.0));
 }
 
+// A font as the layout names it: face and size in points. The size becomes a pixel size
+// (at 96 dots per inch) so that text keeps its proportion to the pixel geometry of the
+// controls whatever the screen's font resolution; fontconfig maps the faces to metric-
+// compatible ones (Arial to Liberation Sans), or the fallback face takes over.
 struct LayoutFont {
     QStringView face;
     double points;

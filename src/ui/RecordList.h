@@ -27,7 +27,6 @@ public:
 
     // Shows entries, read from source, one per record in record order; nothing is selected.
     void setEntries(const ListSource& source, const QStringList& entries);
-    const ListSource& source() const { return m_source; }
     EmoticonList* list() const { return m_list; }
 
     // The selected entry's texts; none when nothing is selected or the file no longer holds it.

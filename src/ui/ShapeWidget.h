@@ -18,7 +18,6 @@ public:
     ShapeWidget(Form form, std::optional<QColor> fill, std::optional<QColor> border,
                 QWidget* parent);
 
-    QColor fillColour() const { return m_fill.value_or(QColor()); }
     void setFillColour(const QColor& fill);
 
 protected:

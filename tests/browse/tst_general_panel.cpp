@@ -401,21 +401,26 @@ void TestGeneralPanel::copyIsRefusedWhenNothingIsSelected()
 void TestGeneralPanel::markerLightsOverTheCopyCaption()
 {
     auto* marker = control<ShapeWidget>(u"shpGeneralClipboard"_s);
-    QCOMPARE(marker->fillColour(), QColor(0, 0, 0));
-    // A circle as high as its 25 x 15 box, centred in it.
-    QImage drawn(marker->size(), QImage::Format_ARGB32_Premultiplied);
-    drawn.fill(Navy);
-    marker->render(&drawn, {}, {}, QWidget::DrawChildren);
+    // The marker as drawn: a circle as high as its 25 x 15 box, centred in it; the colour is
+    // its middle's.
+    const auto drawn = [marker] {
+        QImage image(marker->size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Navy);
+        marker->render(&image, {}, {}, QWidget::DrawChildren);
+        return image;
+    };
+    const auto colour = [&] { return drawn().pixelColor(12, 7); };
     QCOMPARE(marker->size(), QSize(25, 15));
-    QCOMPARE(drawnBounds(drawn), QRect(5, 0, 15, 15));
-    QCOMPARE(drawn.pixelColor(5, 0), Navy); // round: the corner stays empty
+    QCOMPARE(drawnBounds(drawn()), QRect(5, 0, 15, 15));
+    QCOMPARE(drawn().pixelColor(5, 0), Navy); // round: the corner stays empty
+    QCOMPARE(colour(), QColor(0, 0, 0));
     QTest::mouseMove(control<QLabel>(u"lblCopiarEmoticon"_s));
-    QTRY_COMPARE(marker->fillColour(), QColor(255, 0, 0));
+    QTRY_COMPARE(colour(), QColor(255, 0, 0));
     // Another control keeps it lit; the panel's background puts it out.
     QTest::mouseMove(control<QLabel>(u"lblGeneralSize"_s));
-    QCOMPARE(marker->fillColour(), QColor(255, 0, 0));
+    QCOMPARE(colour(), QColor(255, 0, 0));
     QTest::mouseMove(m_panel, QPoint(5, 5));
-    QTRY_COMPARE(marker->fillColour(), QColor(0, 0, 0));
+    QTRY_COMPARE(colour(), QColor(0, 0, 0));
 }
 
 void TestGeneralPanel::rotatePictureFillsItsPlace()

@@ -39,16 +39,20 @@ wait_until 10 window_gone "$first_window" || fail "the killed program's window s
 launch_program
 
 # A start while the program closes, its Erro box open (it cannot write emoticon.dat, now a
-# folder), waits for it to end, then opens a window of its own.
+# folder), waits for it to end, saying why, then opens a window of its own. A second SIGTERM
+# ends the closing.
 closing=$pid
 rm "$program_folder/emoticon.dat" && mkdir "$program_folder/emoticon.dat"
 kill -TERM "$pid"
 wait_until 10 error_box_shown || fail "closing showed no Erro box"
-"$program_folder/quillane-emoticon" &
+"$program_folder/quillane-emoticon" 2>"$program_folder/waiting.log" &
 pid=$!
 sleep 6 # longer than a start waits for an answer
 kill -0 "$pid" 2>/dev/null || fail "a start while the program was closing ended at once"
-xdotool mousemove --sync --window "$error_box" 20 20 key Return
+grep -q 'sendo fechado' "$program_folder/waiting.log" || fail "the waiting start said nothing"
+kill -TERM "$closing"
+closing_ended() { ! kill -0 "$closing" 2>/dev/null || grep -qs ') Z' "/proc/$closing/stat"; }
+wait_until 10 closing_ended || fail "a second SIGTERM did not end the closing program"
 wait "$closing" || fail "the closing program ended with status $?"
 # Searched again and again: a search fails when a window it looks at goes meanwhile.
 window_shown() { xdotool search --onlyvisible --name '^Quillane Emoticon$' >/dev/null 2>&1; }

@@ -18,9 +18,9 @@
 using namespace Qt::StringLiterals;
 namespace Build = DataFileBuilder;
 
-// Where the files the program writes are kept: beside the program while its folder can be
-// written, in the user's own data folder when it cannot or when the program is installed,
-// while the catalogue is still read from the program folder.
+// Where the files the program writes are kept: beside the program in a folder of the user's
+// alone, in the user's own data folder otherwise and always for an installed copy, while the
+// catalogue is still read from the program folder.
 class TestUserFiles : public QObject {
     Q_OBJECT
 
@@ -31,6 +31,7 @@ private slots:
     void folderFollowsTheProgramFolder_data();
     void folderFollowsTheProgramFolder();
     void readOnlyProgramFolderKeepsTheCatalogueAndTheUsersFilesApart();
+    void filesLeftInAnInstalledCopyMoveOnce_data();
     void filesLeftInAnInstalledCopyMoveOnce();
     void linkInAFolderOthersMayWriteIsNotFollowed();
 
@@ -121,27 +122,49 @@ void TestUserFiles::readOnlyProgramFolderKeepsTheCatalogueAndTheUsersFilesApart(
              (QStringList{u"custom.bra"_s, u"emoticon.dat"_s}));
 }
 
+void TestUserFiles::filesLeftInAnInstalledCopyMoveOnce_data()
+{
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<bool>("othersFiles"); // the files left belong to another user
+    QTest::addColumn<bool>("openFolder");  // others may write in the program folder
+    QTest::newRow("an installed copy's move, across disks, never over a list there")
+        << true << false << false;
+    QTest::newRow("a copy not installed keeps them") << false << false << false;
+    QTest::newRow("another user's files stay theirs") << true << true << false;
+    QTest::newRow("so do files in a folder others may write") << true << false << true;
+}
+
 // What an older version left in an installed copy's folder moves to the data folder, but never
 // over a file already there; across disks too (the program folder on a RAM disk of its own).
 void TestUserFiles::filesLeftInAnInstalledCopyMoveOnce()
 {
+    QFETCH(bool, installed);
+    QFETCH(bool, othersFiles);
+    QFETCH(bool, openFolder);
     const QString program = m_programFolder->path();
     const QString data = m_home->path();
     const QByteArray disk = QFile::encodeName(program);
-    const bool otherDisk = ::mount("tmpfs", disk, "tmpfs", 0, "size=64k") == 0;
+    const bool otherDisk = ::mount("tmpfs", disk, "tmpfs", 0, "size=64k,mode=0700") == 0;
     const auto unmount = qScopeGuard([&] { otherDisk&& ::umount2(disk, MNT_DETACH); });
-    QVERIFY(Build::write(program + u"/installed"_s, "installed"));
+    if (installed)
+        QVERIFY(Build::write(program + u"/installed"_s, "installed"));
     QVERIFY(Build::write(program + u"/custom.bra"_s, "left list"));
     QVERIFY(Build::write(program + u"/emoticon.dat"_s, "settings"));
     QVERIFY(Build::write(data + u"/custom.bra"_s, "own list"));
+    for (const QString& name : {u"/custom.bra"_s, u"/emoticon.dat"_s})
+        QVERIFY(!othersFiles || ::chown(QFile::encodeName(program + name), 65534, 65534) == 0);
+    QVERIFY(QFile::setPermissions(program, QFile::Permissions(openFolder ? 0x7777 : 0x7700)));
 
     UserFilesFolder::moveLeftBehind(program, data);
 
+    const bool moved = installed && !othersFiles && !openFolder;
     QCOMPARE(Build::read(data + u"/custom.bra"_s), "own list");
     QCOMPARE(Build::read(program + u"/custom.bra"_s), "left list");
-    QCOMPARE(Build::read(data + u"/emoticon.dat"_s), "settings");
-    QCOMPARE(Build::read(program + u"/emoticon.dat"_s), std::nullopt);
-    QCOMPARE(QDir(data).entryList(QDir::Files).size(), 2); // no temporary file left
+    QCOMPARE(Build::read(data + u"/emoticon.dat"_s),
+             moved ? std::optional("settings") : std::nullopt);
+    QCOMPARE(Build::read(program + u"/emoticon.dat"_s),
+             moved ? std::nullopt : std::optional("settings"));
+    QCOMPARE(QDir(data).entryList(QDir::Files).size(), moved ? 2 : 1); // no temporary file left
 }
 
 // Whoever may write in the folder may have made the link, to one of the user's private files.
@@ -164,6 +187,13 @@ void TestUserFiles::linkInAFolderOthersMayWriteIsNotFollowed()
     QCOMPARE(store.readOwnListNames(), QStringList());
     QVERIFY(OwnListFile(store).remove(0));
     QCOMPARE(Build::read(notes), "private");
+    // Nor is a plain file there that another user owns, even one anybody may write.
+    const QString settings = store.pathOf(u"emoticon.dat"_s);
+    QVERIFY(QFile::remove(settings) && Build::write(settings, "alheio"));
+    QVERIFY(QFile::setPermissions(settings, QFile::Permissions(0x6666)));
+    QCOMPARE(::chown(QFile::encodeName(settings).constData(), 65534, 65534), 0);
+    QCOMPARE(reason(SettingsFile(store).writeAlwaysOnTop(true)),
+             u"o arquivo não é só seu, numa pasta em que outros podem gravar."_s);
 }
 
 QTEST_GUILESS_MAIN(TestUserFiles)
