@@ -30,6 +30,8 @@ private slots:
     void selectionShowsTheRecordAtItsIndex();
     void selectionRereadsTheFile();
     void focusIntoTheListSelectsNothing();
+    void aPersonCannotDropTheSelection_data();
+    void aPersonCannotDropTheSelection();
     void previewDrawsInsideTheTextCell_data();
     void previewDrawsInsideTheTextCell();
     void previewGrowsWithTheSize();
@@ -185,6 +187,39 @@ void TestGeneralPanel::focusIntoTheListSelectsNothing()
     QCOMPARE(caption(), u":-)"_s);
     QTest::keyClick(list(), Qt::Key_Down);
     QCOMPARE(caption(), u";-)"_s);
+}
+
+void TestGeneralPanel::aPersonCannotDropTheSelection_data()
+{
+    QTest::addColumn<Qt::MouseButton>("button"); // none: Space pressed instead
+    QTest::addColumn<bool>("control");
+    QTest::addColumn<int>("row"); // -1: the blank area below the last entry
+    QTest::addColumn<int>("selected");
+    QTest::newRow("a click selects another entry") << Qt::LeftButton << false << 2 << 2;
+    QTest::newRow("the blank area keeps it") << Qt::LeftButton << false << -1 << 1;
+    QTest::newRow("Ctrl+click on it keeps it") << Qt::LeftButton << true << 1 << 1;
+    QTest::newRow("Ctrl+Space on it keeps it") << Qt::NoButton << true << 1 << 1;
+    QTest::newRow("the right button selects nothing") << Qt::RightButton << false << 2 << 1;
+}
+
+// A list's one selection moves, and is never dropped (the whole catalogue's five entries leave
+// blank room below them).
+void TestGeneralPanel::aPersonCannotDropTheSelection()
+{
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(bool, control);
+    QFETCH(int, row);
+    QFETCH(int, selected);
+    list()->selectRow(1);
+    const Qt::KeyboardModifiers modifiers = control ? Qt::ControlModifier : Qt::NoModifier;
+    const QRect entry = list()->visualRect(list()->model()->index(row, 0));
+    const QPoint place = row < 0 ? QPoint(20, list()->viewport()->height() - 3) : entry.center();
+    if (button == Qt::NoButton)
+        QTest::keyClick(list(), Qt::Key_Space, modifiers);
+    else
+        QTest::mouseClick(list()->viewport(), button, modifiers, place);
+    QCOMPARE(list()->selectedRow(), selected);
+    QCOMPARE(list()->currentIndex().row(), selected);
 }
 
 void TestGeneralPanel::previewDrawsInsideTheTextCell_data()

@@ -3,7 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # The real program in a real window, as a person uses it: it opens titled and sized; a category
-# is chosen with the keyboard and an emoticon copied; a messenger button copies its code; "Sair"
+# is chosen with the keyboard and an emoticon copied; a list scrolled to its end and refilled
+# opens at its first entry, the right button selects nothing, and Ctrl+C and Enter in the
+# focused list copy the emoticon, never its name; a messenger button copies its code; "Sair"
 # closes the program, which leaves emoticon.dat holding the always-on-top choice, off. Run at
 # 200 % too (QT_SCALE_FACTOR=2), where the window doubles as a whole.
 set -euo pipefail
@@ -24,6 +26,21 @@ second_animal=$(representation "$bin_dir" animals.bra 2)
 
 click_panel 6200 4460 # "COPIAR PARA A MEMÓRIA"
 expect_clipboard "$second_animal" "copying the second animal"
+
+# PROFISSÃO, the fifth entry, scrolled to its end by the wheel; then CELEBRIDADES, the one above.
+click_panel 2000 2990
+xdotool key Tab Home Down Down Down Down
+point_panel 1800 2000
+xdotool click --repeat 30 --delay 20 5
+click_panel 2000 2990
+xdotool key Tab Up
+click_panel 1800 1400 # the entry at the top of the list
+xdotool key ctrl+c
+expect_clipboard "$(representation "$bin_dir" celebrit.bra 1)" "Ctrl+C on the top entry"
+# The right button on an entry further down; Down then goes on from the selected entry.
+point_panel 1800 2700
+xdotool click 3 key Down Return
+expect_clipboard "$(representation "$bin_dir" celebrit.bra 2)" "Enter after a right-click"
 
 # Toolbar2's third button shows the Yahoo panel; its first row's last button, "Legal", copies B-).
 click_client 129 13

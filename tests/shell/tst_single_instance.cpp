@@ -37,9 +37,26 @@ private slots:
 
 private:
     QStringList sockets() const { return QDir(m_runtime->path()).entryList(QDir::System); }
+    // A later start for folder, run to its end on a thread of its own while this thread runs
+    // the first start's event loop, or, for a first that never answers, waits.
+    static Start laterStart(const QString& folder, const QByteArray& token,
+                            bool firstAnswers = true);
 
     std::unique_ptr<QTemporaryDir> m_runtime;
 };
+
+Start TestSingleInstance::laterStart(const QString& folder, const QByteArray& token,
+                                     bool firstAnswers)
+{
+    Start outcome{};
+    std::unique_ptr<QThread> later(QThread::create(
+        [&folder, &token, &outcome] { outcome = SingleInstance(folder).claim(token); }));
+    later->start();
+    if (firstAnswers)
+        (void)QTest::qWaitFor([&] { return later->isFinished(); }, 10000); // the loop runs
+    later->wait();
+    return outcome;
+}
 
 // Each case in a runtime folder of its own, as each user has.
 void TestSingleInstance::init()
@@ -82,16 +99,7 @@ void TestSingleInstance::laterStart()
     }
 
     const QString laterFolder = sameFolder ? firstFolder.path() : otherFolder.path();
-    Start outcome{};
-    std::unique_ptr<QThread> later(QThread::create([laterFolder, &outcome] {
-        SingleInstance instance(laterFolder);
-        outcome = instance.claim("token-of-the-later-start");
-    }));
-    later->start();
-    if (firstAnswers)
-        QTRY_VERIFY_WITH_TIMEOUT(later->isFinished(), 10000);
-    QVERIFY(later->wait(10000));
-    QCOMPARE(int(outcome), expected);
+    QCOMPARE(int(laterStart(laterFolder, "token-of-the-later-start", firstAnswers)), expected);
 
     const bool handedOver = expected == int(Start::HandedOver);
     QCOMPARE(requests.size(), handedOver ? 1 : 0);
@@ -139,12 +147,7 @@ void TestSingleInstance::strayCallerIsDropped()
     ::close(stray);
     QCOMPARE(requests.size(), 0);
 
-    Start outcome{};
-    std::unique_ptr<QThread> later(QThread::create(
-        [&folder, &outcome] { outcome = SingleInstance(folder.path()).claim("after"); }));
-    later->start();
-    QTRY_VERIFY_WITH_TIMEOUT(later->isFinished(), 10000);
-    QCOMPARE(outcome, Start::HandedOver);
+    QCOMPARE(laterStart(folder.path(), "after"), Start::HandedOver);
     QCOMPARE(requests.size(), 1);
 }
 
@@ -211,12 +214,7 @@ void TestSingleInstance::withoutRuntimeFolder()
 
     SingleInstance first(folder.path());
     QCOMPARE(first.claim({}), Start::Run);
-    Start outcome{};
-    std::unique_ptr<QThread> later(QThread::create(
-        [&folder, &outcome] { outcome = SingleInstance(folder.path()).claim("later"); }));
-    later->start();
-    QTRY_VERIFY_WITH_TIMEOUT(later->isFinished(), 10000);
-    QCOMPARE(int(outcome), expected);
+    QCOMPARE(int(laterStart(folder.path(), "later")), expected);
     QCOMPARE(
         QDir(elsewhere.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
         QStringList());
