@@ -66,13 +66,9 @@ std::optional<FileFailure> OwnListFile::remove(qint64 index)
     const QString listPath = m_store.pathOf(DataFileNames::OwnList);
     const QString path = SystemFile::replacedPath(listPath);
     QByteArray records;
-    {
-        const SystemFile file(path, Mode::Read, Links::InUsersOwnFolderOnly);
-        if (!file.isOpen())
-            return FileFailure{Action::Read, path, file.openError()};
-        if (const std::error_code error = file.readAt(0, file.lengthAtOpening(), records))
-            return FileFailure{Action::Read, path, error};
-    }
+    if (const std::error_code error =
+            SystemFile::readWhole(path, Links::InUsersOwnFolderOnly, records))
+        return FileFailure{Action::Read, path, error};
     if (auto failure = refusedToReplace(Action::Write, path))
         return failure;
 

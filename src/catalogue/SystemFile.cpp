@@ -190,6 +190,14 @@ void SystemFile::takeRightsOf(const QString& path)
         ::fchmod(m_descriptor, status.st_mode & 07777);
 }
 
+std::error_code SystemFile::readWhole(const QString& path, Links links, QByteArray& bytes)
+{
+    const SystemFile file(path, Mode::Read, links);
+    if (!file.isOpen())
+        return file.openError();
+    return file.readAt(0, file.lengthAtOpening(), bytes);
+}
+
 std::error_code SystemFile::rename(const QString& from, const QString& to)
 {
     if (const auto fault = simulatedAt(Step::Rename))

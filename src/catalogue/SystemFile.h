@@ -57,6 +57,9 @@ public:
     // Gives the file the rights of the file at path, when there is one.
     void takeRightsOf(const QString& path);
 
+    // The whole file at path, opened as a Mode::Read opening with links is.
+    static std::error_code readWhole(const QString& path, Links links, QByteArray& bytes);
+
     static std::error_code rename(const QString& from, const QString& to);
 
     // A folder is the user's alone when it is a folder itself (not a link to one), owned by the

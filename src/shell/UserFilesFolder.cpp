@@ -50,13 +50,7 @@ std::optional<FileFailure> move(const QString& from, const QString& to)
     if (error != std::errc::cross_device_link)
         return error ? std::optional(FileFailure{Action::Rename, from, error, to}) : std::nullopt;
     QByteArray bytes;
-    {
-        const SystemFile source(from, SystemFile::Mode::Read,
-                                SystemFile::Links::InUsersOwnFolderOnly);
-        error = source.openError();
-        if (!error)
-            error = source.readAt(0, source.lengthAtOpening(), bytes);
-    }
+    error = SystemFile::readWhole(from, SystemFile::Links::InUsersOwnFolderOnly, bytes);
     if (error)
         return FileFailure{Action::Read, from, error};
     if (auto failure = AtomicFileWriter(to + QStringLiteral(".tmp")).write(to, bytes, from))

@@ -20,12 +20,9 @@ namespace {
 
 std::optional<QByteArray> readWholeFile(const QString& path, QString& error)
 {
-    const SystemFile file(path, SystemFile::Mode::Read, SystemFile::Links::Follow);
     QByteArray content;
-    std::error_code failure = file.openError();
-    if (!failure)
-        failure = file.readAt(0, file.lengthAtOpening(), content);
-    if (failure) {
+    if (const std::error_code failure =
+            SystemFile::readWhole(path, SystemFile::Links::Follow, content)) {
         error = FileFailure{FileFailure::Action::Read, path, failure}.message();
         return std::nullopt;
     }
