@@ -10,7 +10,7 @@ build=${1:-build}
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 findings=$(mktemp)
 trap 'rm -f "$findings"' EXIT
-if ! run-clang-tidy -j "$(nproc)" -quiet -p "$build" "$PWD/src/" "$PWD/tests/" "$PWD/fuzz/" \
+if ! run-clang-tidy -j "$(nproc)" -quiet -p "$build" "$PWD/src/" "$PWD/tools/" "$PWD/tests/" "$PWD/fuzz/" \
     "$PWD/bench/" >"$findings" 2>&1; then
     grep -E -A3 '(warning|error):' "$findings" >&2
     exit 1

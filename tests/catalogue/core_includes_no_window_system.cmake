@@ -1,10 +1,14 @@
 # SPDX-FileCopyrightText: 2001-2026 Quillane
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# cmake -DCORE_DIR=<src/catalogue> -DWINDOW_SYSTEM_HEADER_DIRS=<dir;dir> -P <this file>
+# cmake -DCORE_DIRS=<src/catalogue;src/files> -DWINDOW_SYSTEM_HEADER_DIRS=<dir;dir> -P <this file>
 # Fails when a source of the core includes a header of Qt's window-system modules, by
 # module path (<QtWidgets/QLabel>) or by bare name (<QLabel>, found in those modules' folders).
-file(GLOB_RECURSE sources ${CORE_DIR}/*.h ${CORE_DIR}/*.cpp)
+set(sources)
+foreach(dir IN LISTS CORE_DIRS)
+    file(GLOB_RECURSE dir_sources ${dir}/*.h ${dir}/*.cpp)
+    list(APPEND sources ${dir_sources})
+endforeach()
 set(offences)
 foreach(source IN LISTS sources)
     file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
@@ -21,7 +25,7 @@ foreach(source IN LISTS sources)
             endforeach()
         endif()
         if(offending)
-            file(RELATIVE_PATH name ${CORE_DIR} ${source})
+            file(RELATIVE_PATH name ${PROJECT_SOURCE_DIR} ${source})
             list(APPEND offences "${name}: ${header}")
         endif()
     endforeach()

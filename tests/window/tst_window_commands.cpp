@@ -25,7 +25,7 @@ namespace Build = DataFileBuilder;
 
 // The window's commands that switch no panel: the help page and the maker's pages, "Sempre
 // Visível", the about box; and the start and the end of a run with the settings file.
-class TestShellCommands : public WidgetTest {
+class TestWindowCommands : public WidgetTest {
     Q_OBJECT
 
 private slots:
@@ -62,25 +62,25 @@ QByteArray tagged(const QByteArray& text)
 
 } // namespace
 
-void TestShellCommands::prepare()
+void TestWindowCommands::prepare()
 {
     write(u"all.bra"_s, Build::categoryFile(Build::numbered(u"Todos"_s, 4)));
 }
 
-void TestShellCommands::openWindow(std::optional<QByteArray> content)
+void TestWindowCommands::openWindow(std::optional<QByteArray> content)
 {
     if (content)
         write(u"emoticon.dat"_s, *content);
     m_window = open(std::make_unique<MainWindow>(path(QString()), m_desktop));
 }
 
-QByteArray TestShellCommands::settings() const
+QByteArray TestWindowCommands::settings() const
 {
     QFile file(path(u"emoticon.dat"_s));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
 }
 
-void TestShellCommands::linksHandTheirAddressToTheShell_data()
+void TestWindowCommands::linksHandTheirAddressToTheShell_data()
 {
     QTest::addColumn<QString>("how"); // a menu entry, "Toolbar3:<button>" or a key in a box
     QTest::addColumn<QString>("address");
@@ -98,7 +98,7 @@ void TestShellCommands::linksHandTheirAddressToTheShell_data()
     QTest::newRow("support") << u"mnuSupport"_s << u"http://quillane.example//support.htm"_s;
 }
 
-void TestShellCommands::linksHandTheirAddressToTheShell()
+void TestWindowCommands::linksHandTheirAddressToTheShell()
 {
     QFETCH(QString, how);
     QFETCH(QString, address);
@@ -127,7 +127,7 @@ void TestShellCommands::linksHandTheirAddressToTheShell()
         QVERIFY(control<QFrame>(u"fraYahoo"_s)->isVisible());
 }
 
-void TestShellCommands::linkThatCannotOpenChangesNothing()
+void TestWindowCommands::linkThatCannotOpenChangesNothing()
 {
     openWindow();
     m_desktop.linksOpen = false;
@@ -138,7 +138,7 @@ void TestShellCommands::linkThatCannotOpenChangesNothing()
     QVERIFY(control<QFrame>(u"fraGeneral"_s)->isVisible());
 }
 
-void TestShellCommands::alwaysOnTopTogglesTogether()
+void TestWindowCommands::alwaysOnTopTogglesTogether()
 {
     openWindow();
     auto* entry = control<QAction>(u"mnuAlwaysOnTop"_s);
@@ -156,7 +156,7 @@ void TestShellCommands::alwaysOnTopTogglesTogether()
     }
 }
 
-void TestShellCommands::startsAndEndsWithTheSettingsFile_data()
+void TestWindowCommands::startsAndEndsWithTheSettingsFile_data()
 {
     QTest::addColumn<std::optional<QByteArray>>("before");
     QTest::addColumn<bool>("onTop");
@@ -175,7 +175,7 @@ void TestShellCommands::startsAndEndsWithTheSettingsFile_data()
         << std::optional(tagged("YYY") + "tail") << true << true << tagged("NNN") + "tail";
 }
 
-void TestShellCommands::startsAndEndsWithTheSettingsFile()
+void TestWindowCommands::startsAndEndsWithTheSettingsFile()
 {
     QFETCH(std::optional<QByteArray>, before);
     QFETCH(bool, onTop);
@@ -202,7 +202,7 @@ void TestShellCommands::startsAndEndsWithTheSettingsFile()
     QCOMPARE(settings(), after);
 }
 
-void TestShellCommands::unwritableSettingsAreReportedAndTheWindowCloses()
+void TestWindowCommands::unwritableSettingsAreReportedAndTheWindowCloses()
 {
     openWindow(tagged("NNN"));
     control<QAction>(u"mnuAlwaysOnTop"_s)->trigger();
@@ -220,7 +220,7 @@ void TestShellCommands::unwritableSettingsAreReportedAndTheWindowCloses()
     QCOMPARE(settings(), tagged("NNN"));
 }
 
-void TestShellCommands::aboutBoxIsOneNonModalToolWindow()
+void TestWindowCommands::aboutBoxIsOneNonModalToolWindow()
 {
     openWindow();
     control<QAction>(u"mnuAbout"_s)->trigger();
@@ -246,7 +246,7 @@ void TestShellCommands::aboutBoxIsOneNonModalToolWindow()
     QVERIFY(control<QFrame>(u"fraAOL"_s)->isVisible());
 }
 
-void TestShellCommands::aboutBoxCloseCaptionLightsUnderTheMouse()
+void TestWindowCommands::aboutBoxCloseCaptionLightsUnderTheMouse()
 {
     openWindow();
     control<QAction>(u"mnuAbout"_s)->trigger();
@@ -282,7 +282,7 @@ void TestShellCommands::aboutBoxCloseCaptionLightsUnderTheMouse()
     QCOMPARE(closeColour(), rest);
 }
 
-void TestShellCommands::aboutBoxLinks()
+void TestWindowCommands::aboutBoxLinks()
 {
     openWindow();
     control<QAction>(u"mnuAbout"_s)->trigger();
@@ -303,7 +303,7 @@ void TestShellCommands::aboutBoxLinks()
     }
 }
 
-void TestShellCommands::qtStandardMenusSpeakPortuguese()
+void TestWindowCommands::qtStandardMenusSpeakPortuguese()
 {
     const auto firstEntryOfATextBoxMenu = [] {
         QLineEdit box; // owns the menu
@@ -318,5 +318,5 @@ void TestShellCommands::qtStandardMenusSpeakPortuguese()
     qDeleteAll(qApp->findChildren<QTranslator*>());
 }
 
-QTEST_MAIN(TestShellCommands)
-#include "tst_shell_commands.moc"
+QTEST_MAIN(TestWindowCommands)
+#include "tst_window_commands.moc"
