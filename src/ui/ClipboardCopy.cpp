@@ -24,7 +24,12 @@ void placeOnClipboard(const QString& text)
 
 void ClipboardCopy::copy(const QString& text, std::initializer_list<QWidget*> confirmation)
 {
+    copy(text);
+    m_timer.confirm(confirmation);
+}
+
+void ClipboardCopy::copy(const QString& text)
+{
     placeOnClipboard(text);
     m_desktop.beep();
-    m_timer.confirm(confirmation);
 }

@@ -19,7 +19,10 @@ class ClipboardCopy {
 public:
     ClipboardCopy(Desktop& desktop, ConfirmationTimer& timer);
 
+    // The copy, confirmed by showing these controls.
     void copy(const QString& text, std::initializer_list<QWidget*> confirmation);
+    // The text and the beep alone, for a caller that shows the confirmation itself.
+    void copy(const QString& text);
 
 private:
     Desktop& m_desktop;

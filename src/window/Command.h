@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <QString>
+
 // What the window's menu entries and toolbar buttons ask for.
 enum class Command {
     ShowBrowsePanel,
@@ -20,3 +22,8 @@ enum class Command {
     ShowAbout,
     Exit,
 };
+
+// The caption of the menu entry that gives command.
+QString menuCaption(Command command);
+// The tooltip of a toolbar button that gives command.
+QString buttonTooltip(Command command);

@@ -9,45 +9,50 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
-#include <optional>
 #include <span>
+#include <variant>
 
 namespace {
 
 struct MenuEntry {
     int level; // 1: a menu of the bar; deeper entries belong to the last entry one level up
     const char* objectName;
-    QStringView caption;                           // "-" makes a separator
-    std::optional<Command> command = std::nullopt; // none for a menu and a separator
+    // The command the entry gives, which names it; or the title of a menu, or "-" for a
+    // separator.
+    std::variant<Command, QStringView> gives;
     QKeyCombination shortcut = {};
+    // Its check mark holds a choice, which a click flips; whoever keeps the choice watches the
+    // entry's toggled signal, so a click gives no command.
+    bool checkable = false;
 };
 
-// Captions carry no access-key marker, so no letter is underlined.
 const MenuEntry Entries[] = {
     {1, "mnuFile", u"Arquivo"},
-    {2, "mnuGeneral", u"Emoticons", Command::ShowBrowsePanel, Qt::CTRL | Qt::Key_G},
+    {2, "mnuGeneral", Command::ShowBrowsePanel, Qt::CTRL | Qt::Key_G},
     {2, "mnuMessengers", u"Messengers"},
-    {3, "mnuAOL", u"AOL Instant Messenger", Command::ShowAOLPanel, Qt::CTRL | Qt::Key_A},
-    {3, "mnuMSN", u"MSN Messenger Service", Command::ShowMSNPanel, Qt::CTRL | Qt::Key_M},
-    {3, "mnuYahoo", u"Yahoo! Messenger", Command::ShowYahooPanel, Qt::CTRL | Qt::Key_Y},
+    {3, "mnuAOL", Command::ShowAOLPanel, Qt::CTRL | Qt::Key_A},
+    {3, "mnuMSN", Command::ShowMSNPanel, Qt::CTRL | Qt::Key_M},
+    {3, "mnuYahoo", Command::ShowYahooPanel, Qt::CTRL | Qt::Key_Y},
     {2, "mnuSeta5", u"-"},
-    {2, "mnuExit", u"Sair", Command::Exit},
+    {2, "mnuExit", Command::Exit},
     {1, "mnuOptions", u"Opções"},
-    {2, "mnuConfig", u"Configurar Sua Própria Lista", Command::ShowOwnListPanel,
-     Qt::CTRL | Qt::Key_O},
+    {2, "mnuConfig", Command::ShowOwnListPanel, Qt::CTRL | Qt::Key_O},
     {2, "mnuSeta4", u"-"},
-    {2, "mnuAlwaysOnTop", u"Sempre Visível", Command::ToggleAlwaysOnTop},
+    {.level = 2,
+     .objectName = "mnuAlwaysOnTop",
+     .gives = Command::ToggleAlwaysOnTop,
+     .checkable = true},
     {1, "mnuHelp", u"Ajuda"},
-    {2, "mnuContents", u"Conteúdo", Command::OpenHelp, Qt::CTRL | Qt::Key_F1},
-    {2, "mnuFAQ", u"Perguntas Mais Freqüentes", Command::OpenFaq},
+    {2, "mnuContents", Command::OpenHelp, Qt::CTRL | Qt::Key_F1},
+    {2, "mnuFAQ", Command::OpenFaq},
     {2, "mnuSeta3", u"-"},
-    {2, "mnuNews", u"Notícias", Command::OpenNews},
-    {2, "mnuSuggestions", u"Sugestões", Command::OpenSuggestions},
-    {2, "mnuSupport", u"Suporte", Command::OpenSupport},
+    {2, "mnuNews", Command::OpenNews},
+    {2, "mnuSuggestions", Command::OpenSuggestions},
+    {2, "mnuSupport", Command::OpenSupport},
     {2, "mnuSeta2", u"-"},
-    {2, "mnuQuillaneHomePage", u"Quillane Home Page", Command::OpenMakerSite},
+    {2, "mnuQuillaneHomePage", Command::OpenMakerSite},
     {2, "mnuSeta1", u"-"},
-    {2, "mnuAbout", u"Sobre Quillane Emoticon...", Command::ShowAbout},
+    {2, "mnuAbout", Command::ShowAbout},
 };
 
 } // namespace
@@ -66,24 +71,30 @@ MainMenu::MainMenu(QMenuBar* bar)
         openMenus.resize(entry.level - 1);
         const bool hasSubmenu = i + 1 < entries.size() && entries[i + 1].level > entry.level;
 
+        const auto* command = std::get_if<Command>(&entry.gives);
+        const QString caption =
+            command ? menuCaption(*command) : std::get<QStringView>(entry.gives).toString();
         QAction* action = nullptr;
         if (hasSubmenu) {
-            auto* menu = openMenus.isEmpty() ? bar->addMenu(entry.caption.toString())
-                                             : openMenus.last()->addMenu(entry.caption.toString());
+            auto* menu =
+                openMenus.isEmpty() ? bar->addMenu(caption) : openMenus.last()->addMenu(caption);
             menu->setObjectName(name);
             openMenus.append(menu);
             action = menu->menuAction();
-        } else if (entry.caption == u"-") {
+        } else if (caption == u"-") {
             action = openMenus.last()->addSeparator();
         } else {
-            action = openMenus.last()->addAction(entry.caption.toString());
+            action = openMenus.last()->addAction(caption);
             action->setShortcut(QKeySequence(entry.shortcut));
+            action->setCheckable(entry.checkable);
         }
         action->setObjectName(name);
-        if (const std::optional<Command> command = entry.command) {
-            m_entries[*command] = action;
-            connect(action, &QAction::triggered, this, [this, command] { emit chosen(*command); });
-        }
+        if (!command)
+            continue;
+        m_entries[*command] = action;
+        if (!entry.checkable)
+            connect(action, &QAction::triggered, this,
+                    [this, given = *command] { emit chosen(given); });
     }
 }
 

@@ -13,6 +13,8 @@ class QAction;
 class QMenuBar;
 
 // The menu tree of the main window, built from its table, each entry with the command it gives.
+// "Sempre Visível" is checkable: its check mark is the always-on-top choice, and a click flips
+// it without giving its command.
 class MainMenu : public QObject {
     Q_OBJECT
 

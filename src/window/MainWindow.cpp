@@ -96,7 +96,7 @@ MainWindow::MainWindow(const QString& programFolder, const QString& userFilesFol
     auto* toolStrip = new ToolStrip(clientArea);
     connect(toolStrip, &ToolStrip::clicked, this, &MainWindow::toolbarButtonClicked);
     connect(m_menu, &MainMenu::chosen, this, &MainWindow::run);
-    m_menu->entry(Command::ToggleAlwaysOnTop)->setCheckable(true);
+    connect(alwaysOnTop(), &QAction::toggled, this, &MainWindow::keepOnTop);
     // Shortcuts work while the menus are closed, too.
     addActions(m_menu->entriesWithShortcuts());
     new MenuShortcutsFirst(this);
@@ -111,8 +111,8 @@ MainWindow::~MainWindow() = default;
 void MainWindow::Form_Load()
 {
     // The data folder and the file channel came with the store.
-    setAlwaysOnTop(SettingsFile(m_store).readAlwaysOnTop());
-    m_browse->startUp();
+    alwaysOnTop()->setChecked(SettingsFile(m_store).readAlwaysOnTop());
+    content<GeneralPanel>(Panel::Browse)->startUp();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -125,7 +125,7 @@ void MainWindow::Form_Unload()
 {
     m_store.channel().close();
     // The window closes whatever happens to the file.
-    if (const auto failure = SettingsFile(m_store).writeAlwaysOnTop(m_alwaysOnTop))
+    if (const auto failure = SettingsFile(m_store).writeAlwaysOnTop(alwaysOnTop()->isChecked()))
         m_desktop.showError(this, failure->message());
 }
 
@@ -136,11 +136,12 @@ void MainWindow::buildPanels(QWidget* clientArea)
         panelFrame->setObjectName(QString::fromLatin1(row.frameName));
         panelFrame->setGeometry(FramePlace);
         panelFrame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-        panelFrame->setVisible(row.panel == Panel::Browse);
-        m_frames[static_cast<std::size_t>(row.panel)] = panelFrame;
+        const bool shownAtStart = row.panel == Panel::Browse;
+        panelFrame->setVisible(shownAtStart);
+        m_panels.push_back({row.panel, panelFrame});
+        if (shownAtStart)
+            m_panels.back().content = buildPanel(row.panel, panelFrame);
     }
-    m_browse = new GeneralPanel(m_store, m_desktop, *m_confirmationTimer, frame(Panel::Browse));
-    m_browse->setGeometry(BoxPlace);
 
     // The panels the window opens without come right after its first frame, so that it shows
     // sooner; anything that needs one sooner builds them at once.
@@ -158,24 +159,30 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::buildHiddenPanels()
 {
-    if (m_ownList)
-        return;
-    m_ownList = new OwnListPanel(m_store, m_desktop, *m_confirmationTimer, frame(Panel::OwnList));
-    QList<QWidget*> boxes{m_ownList};
-    std::size_t messengers = 0;
-    for (const PanelRow& row : Panels) {
-        if (!row.messenger)
+    for (PanelSlot& slot : m_panels) {
+        if (slot.content)
             continue;
-        auto* messenger =
-            new MessengerPanel(*row.messenger, *m_confirmationTimer, frame(row.panel));
+        slot.content = buildPanel(slot.panel, slot.frame);
+        slot.content->show();
+    }
+}
+
+QWidget* MainWindow::buildPanel(Panel panel, QFrame* frame)
+{
+    QWidget* built = nullptr;
+    if (panel == Panel::Browse) {
+        built = new GeneralPanel(m_store, m_desktop, *m_confirmationTimer, frame);
+    } else if (panel == Panel::OwnList) {
+        built = new OwnListPanel(m_store, m_desktop, *m_confirmationTimer, frame);
+    } else {
+        const MessengerLayout& layout =
+            *std::ranges::find(Panels, panel, &PanelRow::panel)->messenger;
+        auto* messenger = new MessengerPanel(layout, *m_confirmationTimer, frame);
         connect(messenger, &MessengerPanel::codeClicked, this, &MainWindow::copyMessengerCode);
-        m_messengers[messengers++] = messenger;
-        boxes.append(messenger);
+        built = messenger;
     }
-    for (QWidget* box : boxes) {
-        box->setGeometry(BoxPlace);
-        box->show();
-    }
+    built->setGeometry(BoxPlace);
+    return built;
 }
 
 void MainWindow::run(Command command)
@@ -216,42 +223,53 @@ void MainWindow::toolbarButtonClicked(Command command)
     // first; the link buttons leave the panels as they are.
     if (!panelShownBy(command))
         return;
+    auto* ownList = content<OwnListPanel>(Panel::OwnList);
     if (command == Command::ShowOwnListPanel)
-        m_ownList->prepare();
-    m_ownList->refreshOwnList();
+        ownList->prepare();
+    ownList->refreshOwnList();
 }
 
 void MainWindow::hideAllPanels()
 {
-    for (QFrame* panelFrame : m_frames)
-        panelFrame->setVisible(false);
+    for (const PanelSlot& slot : m_panels)
+        slot.frame->setVisible(false);
 }
 
 void MainWindow::showPanel(Panel panel)
 {
     buildHiddenPanels();
     hideAllPanels();
-    frame(panel)->setVisible(true);
+    slotOf(panel).frame->setVisible(true);
 }
 
 void MainWindow::copyMessengerCode(const QString& code)
 {
-    ClipboardCopy(m_desktop, *m_confirmationTimer).copy(code, {});
+    ClipboardCopy(m_desktop, *m_confirmationTimer).copy(code);
     // Every messenger panel confirms: whichever the user switches to before the tick still
     // shows it.
-    for (MessengerPanel* messenger : m_messengers)
-        messenger->showCopied();
+    for (const PanelSlot& slot : m_panels) {
+        if (auto* messenger = qobject_cast<MessengerPanel*>(slot.content))
+            messenger->showCopied();
+    }
+}
+
+const MainWindow::PanelSlot& MainWindow::slotOf(Panel panel) const
+{
+    return *std::ranges::find(m_panels, panel, &PanelSlot::panel);
 }
 
 void MainWindow::mnuAlwaysOnTop_Click()
 {
-    setAlwaysOnTop(!m_alwaysOnTop);
+    alwaysOnTop()->toggle();
 }
 
-void MainWindow::setAlwaysOnTop(bool on)
+QAction* MainWindow::alwaysOnTop() const
 {
-    m_alwaysOnTop = on;
-    m_menu->entry(Command::ToggleAlwaysOnTop)->setChecked(on);
+    return m_menu->entry(Command::ToggleAlwaysOnTop);
+}
+
+void MainWindow::keepOnTop(bool on)
+{
     const Qt::WindowFlags flags = windowFlags().setFlag(Qt::WindowStaysOnTopHint, on);
     if (QWindow* shown = windowHandle()) {
         // A window that exists changes its layer in place: the window system is asked (on X11

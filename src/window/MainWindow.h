@@ -28,8 +28,8 @@
 
 #include <QMainWindow>
 #include <QPointer>
-#include <array>
 #include <memory>
+#include <vector>
 
 class AboutBox;
 class ConfirmationTimer;
@@ -37,8 +37,7 @@ class Desktop;
 class GeneralPanel;
 class LinkOpener;
 class MainMenu;
-class MessengerPanel;
-class OwnListPanel;
+class QAction;
 class QFrame;
 
 class MainWindow : public QMainWindow {
@@ -66,29 +65,41 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // One of the five panels: the frame that shows or hides it, and the panel in that frame,
+    // built at once for the browse panel and after the window's first frame for the others.
+    struct PanelSlot {
+        Panel panel;
+        QFrame* frame;
+        QWidget* content = nullptr;
+    };
+
     void Form_Load();
     void Form_Unload();
-    void setAlwaysOnTop(bool on);
+    // The "Sempre Visível" entry, whose check mark is the always-on-top choice.
+    QAction* alwaysOnTop() const;
+    void keepOnTop(bool on);
     // The one shared LinkOpener, made when first needed.
     LinkOpener& linkOpener();
     void openLink(const QString& address);
     QString helpPage() const;
     void buildPanels(QWidget* clientArea);
     void buildHiddenPanels();
+    QWidget* buildPanel(Panel panel, QFrame* frame);
     void hideAllPanels();
     void showPanel(Panel panel);
     void copyMessengerCode(const QString& code);
-    QFrame* frame(Panel panel) const { return m_frames[static_cast<std::size_t>(panel)]; }
+    const PanelSlot& slotOf(Panel panel) const;
+    // The panel in its slot, as what it is.
+    template <typename P> P* content(Panel panel) const
+    {
+        return qobject_cast<P*>(slotOf(panel).content);
+    }
 
     CatalogueStore m_store;
     Desktop& m_desktop;
     ConfirmationTimer* m_confirmationTimer = nullptr;
     MainMenu* m_menu = nullptr;
-    std::array<QFrame*, 5> m_frames{};
-    GeneralPanel* m_browse = nullptr;
-    OwnListPanel* m_ownList = nullptr;
-    std::array<MessengerPanel*, 3> m_messengers{};
-    bool m_alwaysOnTop = false;
+    std::vector<PanelSlot> m_panels;
     std::unique_ptr<LinkOpener> m_linkOpener;
     QPointer<AboutBox> m_about;
 };

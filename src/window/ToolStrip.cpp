@@ -32,19 +32,18 @@ const ToolbarRow Toolbars[] = {
 struct ButtonRow {
     int toolbar; // 1-based, as in Toolbars
     QStringView picture;
-    QStringView tooltip;
-    Command command;
+    Command command; // which gives the button its tooltip too
 };
 
 // In their order within each toolbar.
 const ButtonRow Buttons[] = {
-    {1, u"toolbar-emoticons", u"Emoticons", Command::ShowBrowsePanel},
-    {1, u"toolbar-ownlist", u"Configurar Sua Própria Lista", Command::ShowOwnListPanel},
-    {2, u"toolbar-aol", u"AOL Instant Messenger", Command::ShowAOLPanel},
-    {2, u"toolbar-msn", u"MSN Messenger Service", Command::ShowMSNPanel},
-    {2, u"toolbar-yahoo", u"Yahoo! Messenger", Command::ShowYahooPanel},
-    {3, u"toolbar-home", u"Quillane Home Page", Command::OpenMakerSite},
-    {3, u"toolbar-help", u"Ajuda", Command::OpenHelp},
+    {1, u"toolbar-emoticons", Command::ShowBrowsePanel},
+    {1, u"toolbar-ownlist", Command::ShowOwnListPanel},
+    {2, u"toolbar-aol", Command::ShowAOLPanel},
+    {2, u"toolbar-msn", Command::ShowMSNPanel},
+    {2, u"toolbar-yahoo", Command::ShowYahooPanel},
+    {3, u"toolbar-home", Command::OpenMakerSite},
+    {3, u"toolbar-help", Command::OpenHelp},
 };
 
 // Each etched separator is a grey line with a white one beside it.
@@ -97,7 +96,7 @@ ToolStrip::ToolStrip(QWidget* parent)
     for (const ButtonRow& button : Buttons) {
         QToolBar* toolbar = toolbars[button.toolbar - 1];
         QAction* action = toolbar->addAction(QIcon(Artwork::pixmap(button.picture, QSize(16, 16))),
-                                             button.tooltip.toString());
+                                             buttonTooltip(button.command));
         toolbar->widgetForAction(action)->setFixedSize(ButtonSize);
         connect(action, &QAction::triggered, this,
                 [this, command = button.command] { emit clicked(command); });
