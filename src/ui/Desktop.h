@@ -23,6 +23,8 @@ public:
         QString text;
         QMessageBox::Icon icon;
         QMessageBox::StandardButtons buttons;
+
+        bool operator==(const Message&) const = default;
     };
 
     virtual ~Desktop() = default;

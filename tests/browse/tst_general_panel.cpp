@@ -7,7 +7,6 @@
 #include "GeneralPanel.h"
 #include "PreviewArea.h"
 #include "PreviewGeometry.h"
-#include "ShapeWidget.h"
 #include "WidgetTest.h"
 
 #include <QClipboard>
@@ -422,12 +421,10 @@ void TestGeneralPanel::copyIsRefusedWhenNothingIsSelected()
     QGuiApplication::clipboard()->setText(u"antes"_s);
 
     copy(how);
-    QCOMPARE(m_desktop.messages.size(), 1);
-    const Desktop::Message& message = m_desktop.messages.first();
-    QCOMPARE(message.text, u"Não há nada para copiar, selecione antes um emoticon."_s);
-    QCOMPARE(message.title, u"Quillane Emoticon"_s);
-    QCOMPARE(message.icon, QMessageBox::NoIcon);
-    QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(m_desktop.messages,
+             QList<Desktop::Message>({{u"Quillane Emoticon"_s,
+                                       u"Não há nada para copiar, selecione antes um emoticon."_s,
+                                       QMessageBox::NoIcon, QMessageBox::Ok}}));
     QCOMPARE(QGuiApplication::clipboard()->text(), u"antes"_s);
     QCOMPARE(m_desktop.beeps, 0);
     QVERIFY(!control<QLabel>(u"lblGeneralCopied"_s)->isVisible());
@@ -435,7 +432,7 @@ void TestGeneralPanel::copyIsRefusedWhenNothingIsSelected()
 
 void TestGeneralPanel::markerLightsOverTheCopyCaption()
 {
-    auto* marker = control<ShapeWidget>(u"shpGeneralClipboard"_s);
+    auto* marker = control<QWidget>(u"shpGeneralClipboard"_s);
     // The marker as drawn: a circle as high as its 25 x 15 box, centred in it; the colour is
     // its middle's.
     const auto drawn = [marker] {

@@ -3,6 +3,7 @@
 
 #include "CatalogueStore.h"
 #include "DataFileBuilder.h"
+#include "FailureTexts.h"
 #include "FileModes.h"
 #include "OwnListFile.h"
 #include "SystemFile.h"
@@ -16,6 +17,7 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
+using namespace FailureTexts;
 namespace Build = DataFileBuilder;
 using Step = SystemFile::Step;
 
@@ -56,7 +58,7 @@ private slots:
 
 private:
     QString path(const QString& name) const { return m_folder->filePath(name); }
-    std::optional<QByteArray> ownList() const;
+    std::optional<QByteArray> ownList() const { return Build::read(path(u"custom.bra"_s)); }
     void setOwnList(const std::optional<QByteArray>& bytes) const;
 
     std::unique_ptr<QTemporaryDir> m_folder;
@@ -75,14 +77,6 @@ void TestOwnListFile::cleanup()
     FileModes::setWritable(m_folder->path(), true);
     m_store.reset();
     m_folder.reset();
-}
-
-std::optional<QByteArray> TestOwnListFile::ownList() const
-{
-    QFile file(path(u"custom.bra"_s));
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll();
 }
 
 void TestOwnListFile::setOwnList(const std::optional<QByteArray>& bytes) const
@@ -214,9 +208,7 @@ void TestOwnListFile::linkedListIsNeverSplit()
     OwnListFile file(*m_store);
     const auto failure = operation == u"remove" ? file.remove(0) : file.clear();
     QCOMPARE(failure ? failure->message().section(u": "_s, 1) : QString(),
-             refused ? u"o arquivo tem outros nomes (links físicos), que ficariam com a lista "
-                       "antiga."_s
-                     : QString());
+             refused ? OtherNames.toString() + u'.' : QString());
     QCOMPARE(QFileInfo(path(u"custom.bra"_s)).isSymLink(), symbolic);
     QCOMPARE(ownList(), after); // what the link leads to, or both names hold
     // No temporary file left: custom.bra, and the list unless it was cleared.
@@ -234,48 +226,40 @@ void TestOwnListFile::failureIsReportedAndLeavesTheFileAsItWas_data()
 
     const std::optional before(Cat + Sun);
     const std::errc none{};
-    const QString denied = u"sem permissão de acesso."_s;
-    QTest::newRow("add in a read-only folder")
-        << u"append"_s << Missing << u"folder"_s << -1 << none
-        << u"Não foi possível gravar o arquivo %1custom.bra: "_s + denied;
-    QTest::newRow("add to a read-only file")
-        << u"append"_s << before << u"file"_s << -1 << none
-        << u"Não foi possível gravar o arquivo %1custom.bra: "_s + denied;
+    QTest::newRow("add in a read-only folder") << u"append"_s << Missing << u"folder"_s << -1
+                                               << none << cannot(u"gravar", u"custom.bra", Denied);
+    QTest::newRow("add to a read-only file") << u"append"_s << before << u"file"_s << -1 << none
+                                             << cannot(u"gravar", u"custom.bra", Denied);
     QTest::newRow("add, flush to disk fails")
         << u"append"_s << before << QString() << int(Step::Flush) << std::errc::io_error
-        << u"Não foi possível gravar o arquivo %1custom.bra: erro de leitura ou gravação no "
-           "disco."_s;
+        << cannot(u"gravar", u"custom.bra", DiskError);
     QTest::newRow("remove in a read-only folder")
         << u"remove"_s << before << u"folder"_s << -1 << none
-        << u"Não foi possível criar o arquivo %1custom.tmp: "_s + denied;
+        << cannot(u"criar", u"custom.tmp", Denied);
     QTest::newRow("remove from a file deleted meanwhile")
         << u"remove"_s << Missing << QString() << -1 << none
-        << u"Não foi possível ler o arquivo %1custom.bra: o arquivo ou a pasta não existe."_s;
+        << cannot(u"ler", u"custom.bra", NoSuchFile);
     QTest::newRow("remove, disk full while writing")
         << u"remove"_s << before << QString() << int(Step::Write) << std::errc::no_space_on_device
-        << u"Não foi possível gravar o arquivo %1custom.tmp: não há espaço livre no disco."_s;
+        << cannot(u"gravar", u"custom.tmp", DiskFull);
     QTest::newRow("remove, flush to disk fails")
         << u"remove"_s << before << QString() << int(Step::Flush) << std::errc::io_error
-        << u"Não foi possível gravar o arquivo %1custom.tmp: erro de leitura ou gravação no "
-           "disco."_s;
+        << cannot(u"gravar", u"custom.tmp", DiskError);
     QTest::newRow("remove, rename fails")
         << u"remove"_s << before << QString() << int(Step::Rename)
-        << std::errc::device_or_resource_busy
-        << u"Não foi possível renomear o arquivo %1custom.tmp para %1custom.bra: o arquivo "
-           "está em uso."_s;
+        << std::errc::device_or_resource_busy << cannotRename(u"custom.tmp", u"custom.bra", InUse);
     QTest::newRow("remove an entry the file no longer holds")
         << u"remove"_s << std::optional<QByteArray>("junk") << QString() << -1 << none
-        << u"Não foi possível gravar o arquivo %1custom.bra: a entrada não está mais no "
-           "arquivo."_s;
+        << cannot(u"gravar", u"custom.bra", RecordGone);
     QTest::newRow("clear in a read-only folder")
         << u"clear"_s << before << u"folder"_s << -1 << none
-        << u"Não foi possível excluir o arquivo %1custom.bra: "_s + denied;
+        << cannot(u"excluir", u"custom.bra", Denied);
     QTest::newRow("remove from a read-only file in a writable folder")
         << u"remove"_s << before << u"file"_s << -1 << none
-        << u"Não foi possível gravar o arquivo %1custom.bra: "_s + denied;
+        << cannot(u"gravar", u"custom.bra", Denied);
     QTest::newRow("clear a read-only file in a writable folder")
         << u"clear"_s << before << u"file"_s << -1 << none
-        << u"Não foi possível excluir o arquivo %1custom.bra: "_s + denied;
+        << cannot(u"excluir", u"custom.bra", Denied);
 }
 
 void TestOwnListFile::failureIsReportedAndLeavesTheFileAsItWas()
@@ -311,11 +295,9 @@ void TestOwnListFile::fullDiskKeepsTheOldList_data()
     QTest::addColumn<QString>("message"); // %1 stands for the data folder
 
     QTest::newRow("add: the record does not fit")
-        << u"append"_s
-        << u"Não foi possível gravar o arquivo %1custom.bra: não há espaço livre no disco."_s;
+        << u"append"_s << cannot(u"gravar", u"custom.bra", DiskFull);
     QTest::newRow("remove: the new list does not fit beside the old")
-        << u"remove"_s
-        << u"Não foi possível gravar o arquivo %1custom.tmp: não há espaço livre no disco."_s;
+        << u"remove"_s << cannot(u"gravar", u"custom.tmp", DiskFull);
 }
 
 void TestOwnListFile::fullDiskKeepsTheOldList()

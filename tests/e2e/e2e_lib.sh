@@ -9,6 +9,12 @@ export QT_QPA_PLATFORM=xcb
 # given as at 100 % and scaled.
 scale=${QT_SCALE_FACTOR:-1}
 
+# Root reads and writes every file whatever its modes: a program started through
+# "${without_file_rights[@]}" gives up the capabilities that let it.
+without_file_rights=()
+[ "$(id -u)" -ne 0 ] ||
+    without_file_rights=(setpriv --bounding-set=-dac_override,-dac_read_search,-fowner --)
+
 program_folder=
 pid=
 window=
@@ -131,8 +137,21 @@ add_to_own_list() {
     "${3:-click_panel}" 3435 1440 # imgOwnListAdd
 }
 
+# remove_first_entry [PRESS]: selects the first entry of the own list and clicks "remover", or
+# has PRESS (a command given the picture's place, X Y) press it.
+remove_first_entry() {
+    click_panel 4500 1320 # the first entry of lstOwnListCustom
+    "${1:-click_panel}" 3435 2280 # imgOwnListRemove
+}
+
+# record NAME REPRESENTATION: a 50-byte record, each text blank-padded (by bytes) to its field.
+record() { LC_ALL=C printf '%-35s%-15s' "$1" "$2"; }
+
 error_box_shown() { error_box=$(xdotool search --onlyvisible --name '^Erro$' | head -n 1); }
 error_box_gone() { ! xdotool search --onlyvisible --name '^Erro$' >/dev/null; }
+# dismiss_box WINDOW: Enter in a message box, its OK. Keys go to the window under the pointer
+# when no window manager gives focus.
+dismiss_box() { xdotool mousemove --sync --window "$1" 20 20 key Return; }
 
 # file_has_bytes FILE SIZE
 file_has_bytes() {

@@ -19,15 +19,11 @@ wait_until 10 file_has_bytes "$own_list" 50 || fail "the first addition did not 
 add_to_own_list 'Sol' '\o/'
 wait_until 10 file_has_bytes "$own_list" 100 || fail "the second addition did not reach custom.bra"
 
-click_panel 4500 1320 # the first entry of lstOwnListCustom
-click_panel 3435 2280 # imgOwnListRemove
+remove_first_entry
 wait_until 10 file_has_bytes "$own_list" 50 || fail "the removal did not reach custom.bra"
 
 exit_by_menu
 
-expected=$(mktemp)
-printf '%-35s%-15s' 'Sol' '\o/' >"$expected"
-cmp "$expected" "$own_list" || fail "custom.bra holds '$(cat "$own_list")'"
-rm -f "$expected"
+cmp <(record 'Sol' '\o/') "$own_list" || fail "custom.bra holds '$(cat "$own_list")'"
 [ ! -e "$program_folder/custom.tmp" ] || fail "custom.tmp was left behind"
 echo "custom.bra holds the remaining record"

@@ -40,13 +40,12 @@ for round in $(seq "$rounds"); do
     records=$(($(stat -c %s "$before") / 50))
     if [ "$records" -lt 2 ] || { [ "$records" -lt 8 ] && [ $((RANDOM % 2)) -eq 0 ]; }; then
         change=addition
-        { cat "$before" && printf '%-35s%-15s' "Gato $round" '=^.^='; } >"$after"
+        { cat "$before" && record "Gato $round" '=^.^='; } >"$after"
         add_to_own_list "Gato $round" '=^.^=' press_and_kill
     else
         change=removal
         tail -c +51 "$before" >"$after"
-        click_panel 4500 1320 # the first entry of lstOwnListCustom
-        press_and_kill 3435 2280 # imgOwnListRemove
+        remove_first_entry press_and_kill
     fi
     pid=
 

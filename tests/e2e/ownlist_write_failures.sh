@@ -10,14 +10,9 @@ bin_dir=$1
 source "$(dirname "$0")/e2e_lib.sh"
 export LC_ALL=C
 
-# Root writes every file whatever its modes: run the program without the capabilities that let it.
-without_file_rights=()
-[ "$(id -u)" -ne 0 ] ||
-    without_file_rights=(setpriv --bounding-set=-dac_override,-dac_read_search,-fowner --)
-
 # 81 records, 4050 bytes: on the full disk one more record needs a page the disk has not got.
 old_list=$(mktemp)
-for i in $(seq 81); do printf '%-35s%-15s' "Gato $i" '=^.^='; done >"$old_list"
+for i in $(seq 81); do record "Gato $i" '=^.^='; done >"$old_list"
 ram_disk=
 finish() {
     cleanup
@@ -38,16 +33,11 @@ start_editor() {
 # stays whole.
 refused() {
     wait_until 10 error_box_shown || fail "$1: $2 showed no Erro box"
-    # Keys go to the window under the pointer when no window manager gives focus.
-    xdotool mousemove --sync --window "$error_box" 20 20 key Return
+    dismiss_box "$error_box"
     wait_until 10 error_box_gone || fail "$1: the Erro box did not close"
     cmp -s "$old_list" "$program_folder/custom.bra" || fail "$1: $2 changed custom.bra"
     [ ! -e "$program_folder/custom.tmp" ] || fail "$1: $2 left custom.tmp behind"
     echo "$1: $2 refused, the list kept"
-}
-remove_first_entry() {
-    click_panel 4500 1320 # the first entry of lstOwnListCustom
-    click_panel 3435 2280 # imgOwnListRemove
 }
 
 copy_program "$bin_dir"

@@ -19,7 +19,7 @@ listing() { find "$program" -mindepth 1 -printf '%P %s %T@\n' | sort; }
 installed=$(listing)
 # Run by root, who may write anywhere, the program leaves its folder as installed, once the own
 # list an older version kept there has moved to the data folder.
-printf '%-35s%-15s' Gato '=^.^=' >"$program/custom.bra"
+record Gato '=^.^=' >"$program/custom.bra"
 launch_program env XDG_DATA_HOME="$root/root-data" "$prefix/bin/quillane-emoticon"
 click_client 50 13
 add_to_own_list 'Sol' '\o/'

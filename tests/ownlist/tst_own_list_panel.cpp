@@ -3,6 +3,7 @@
 
 #include "DataFileBuilder.h"
 #include "EmoticonList.h"
+#include "FailureTexts.h"
 #include "FileModes.h"
 #include "MainWindow.h"
 #include "OwnListPanel.h"
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 
 using namespace Qt::StringLiterals;
+using namespace FailureTexts;
 namespace Build = DataFileBuilder;
 using Step = SystemFile::Step;
 
@@ -37,6 +39,12 @@ const QString AddRefusal =
     u"Selecione antes na lista um emoticon ou digite nos campos o seu próprio."_s;
 const QString RemoveRefusal = u"Você não selecionou nenhum emoticon para ser removido."_s;
 const QString Unchanged = u"\nA lista própria não foi alterada."_s;
+const QList<Desktop::Message> NoMessage;
+
+QList<Desktop::Message> error(const QString& text)
+{
+    return {RecordingDesktop::error(text)};
+}
 
 } // namespace
 
@@ -73,13 +81,12 @@ private:
     EmoticonList* ownList() const { return control<EmoticonList>(u"lstOwnListCustom"_s); }
 
     void setOwnList(const QByteArray& bytes);
-    std::optional<QByteArray> ownListFile() const;
+    std::optional<QByteArray> ownListFile() const { return Build::read(path(u"custom.bra"_s)); }
     void clickEntry(EmoticonList* list, int row) const;
     void clickPicture(const QString& name) const;
     void type(const QString& boxName, const QString& keys) const;
     QStringList boxes() const;
     QString legend() const; // the status word while it is shown
-    void compareMessages(const QStringList& texts) const;
 
     OwnListPanel* m_panel = nullptr;
 };
@@ -99,14 +106,6 @@ void TestOwnListPanel::setOwnList(const QByteArray& bytes)
 {
     write(u"custom.bra"_s, bytes);
     m_panel->refreshOwnList();
-}
-
-std::optional<QByteArray> TestOwnListPanel::ownListFile() const
-{
-    QFile file(path(u"custom.bra"_s));
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll();
 }
 
 void TestOwnListPanel::clickEntry(EmoticonList* list, int row) const
@@ -144,18 +143,6 @@ QString TestOwnListPanel::legend() const
     const bool shown = label->isVisibleTo(widget()) &&
                        control<QLabel>(u"imgOwnListLegend"_s)->isVisibleTo(widget());
     return shown ? label->text() : QString();
-}
-
-void TestOwnListPanel::compareMessages(const QStringList& texts) const
-{
-    const QList<Desktop::Message>& messages = m_desktop.messages;
-    QCOMPARE(messages.size(), texts.size());
-    for (qsizetype i = 0; i < texts.size(); ++i) {
-        QCOMPARE(messages[i].text, texts[i]);
-        QCOMPARE(messages[i].title, u"Erro"_s);
-        QCOMPARE(messages[i].icon, QMessageBox::Warning);
-        QCOMPARE(messages[i].buttons, QMessageBox::Ok);
-    }
 }
 
 void TestOwnListPanel::addStoresWhatTheBoxesHold_data()
@@ -204,7 +191,7 @@ void TestOwnListPanel::addStoresWhatTheBoxesHold()
     QCOMPARE(ownList()->entries(), entries);
     QCOMPARE(boxes(), boxesAfter);
     QCOMPARE(legend(), u"ADICIONADO"_s);
-    compareMessages({});
+    QCOMPARE(m_desktop.messages, NoMessage);
 }
 
 void TestOwnListPanel::refusalChangesNothing_data()
@@ -249,7 +236,7 @@ void TestOwnListPanel::refusalChangesNothing()
 
     clickPicture(picture);
 
-    compareMessages({message});
+    QCOMPARE(m_desktop.messages, error(message));
     QCOMPARE(ownListFile(), std::optional(Bee + Blank));
     QCOMPARE(ownList()->count(), 2);
     QCOMPARE(boxes(), boxesAfter);
@@ -296,7 +283,7 @@ void TestOwnListPanel::removeEndsAsTheListWalkDoes()
     QCOMPARE(ownList()->selectedRow(), selected);
     QCOMPARE(boxes(), boxesAfter);
     QCOMPARE(legend(), u"REMOVIDO"_s);
-    compareMessages({});
+    QCOMPARE(m_desktop.messages, NoMessage);
 }
 
 void TestOwnListPanel::clearAsksFirst_data()
@@ -335,16 +322,10 @@ void TestOwnListPanel::clearAsksFirst()
     clickPicture(u"imgOwnListClear"_s);
 
     QCOMPARE(entriesWhileAsked, 0);
-    if (refusal.isEmpty()) {
-        const QList<Desktop::Message>& messages = m_desktop.messages;
-        QCOMPARE(messages.size(), 1);
-        QCOMPARE(messages[0].title, u"Quillane Emoticon"_s);
-        QCOMPARE(messages[0].text, u"Você quer realmente excluir todos os itens de sua lista?"_s);
-        QCOMPARE(messages[0].icon, QMessageBox::Information);
-        QCOMPARE(messages[0].buttons, QMessageBox::Yes | QMessageBox::No);
-    } else {
-        compareMessages({refusal});
-    }
+    const Desktop::Message question{u"Quillane Emoticon"_s,
+                                    u"Você quer realmente excluir todos os itens de sua lista?"_s,
+                                    QMessageBox::Information, QMessageBox::Yes | QMessageBox::No};
+    QCOMPARE(m_desktop.messages, refusal.isEmpty() ? QList{question} : error(refusal));
     QCOMPARE(ownListFile(), std::optional(after));
     QCOMPARE(ownList()->entries(), entries);
     QCOMPARE(boxes(), (QStringList{QString(), QString()}));
@@ -360,32 +341,26 @@ void TestOwnListPanel::fileFailureIsReportedAndChangesNothing_data()
     QTest::addColumn<QString>("message"); // %1 stands for the data folder
 
     const std::errc none{};
-    const QString denied = u"sem permissão de acesso."_s;
-    QTest::newRow("add to a read-only file")
-        << u"imgOwnListAdd"_s << u"custom.bra"_s << -1 << none
-        << u"Não foi possível gravar o arquivo %1custom.bra: "_s + denied;
+    QTest::newRow("add to a read-only file") << u"imgOwnListAdd"_s << u"custom.bra"_s << -1 << none
+                                             << cannot(u"gravar", u"custom.bra", Denied);
     QTest::newRow("remove from a read-only file")
         << u"imgOwnListRemove"_s << u"custom.bra"_s << -1 << none
-        << u"Não foi possível gravar o arquivo %1custom.bra: "_s + denied;
-    QTest::newRow("clear a read-only file")
-        << u"imgOwnListClear"_s << u"custom.bra"_s << -1 << none
-        << u"Não foi possível excluir o arquivo %1custom.bra: "_s + denied;
+        << cannot(u"gravar", u"custom.bra", Denied);
+    QTest::newRow("clear a read-only file") << u"imgOwnListClear"_s << u"custom.bra"_s << -1 << none
+                                            << cannot(u"excluir", u"custom.bra", Denied);
     QTest::newRow("remove in a read-only folder")
-        << u"imgOwnListRemove"_s << u"."_s << -1 << none
-        << u"Não foi possível criar o arquivo %1custom.tmp: "_s + denied;
-    QTest::newRow("clear in a read-only folder")
-        << u"imgOwnListClear"_s << u"."_s << -1 << none
-        << u"Não foi possível excluir o arquivo %1custom.bra: "_s + denied;
+        << u"imgOwnListRemove"_s << u"."_s << -1 << none << cannot(u"criar", u"custom.tmp", Denied);
+    QTest::newRow("clear in a read-only folder") << u"imgOwnListClear"_s << u"."_s << -1 << none
+                                                 << cannot(u"excluir", u"custom.bra", Denied);
     QTest::newRow("remove interrupted while writing: disk full")
         << u"imgOwnListRemove"_s << QString() << int(Step::Write) << std::errc::no_space_on_device
-        << u"Não foi possível gravar o arquivo %1custom.tmp: não há espaço livre no disco."_s;
+        << cannot(u"gravar", u"custom.tmp", DiskFull);
     QTest::newRow("remove interrupted while flushing")
         << u"imgOwnListRemove"_s << QString() << int(Step::Flush) << std::errc::io_error
-        << u"Não foi possível gravar o arquivo %1custom.tmp: erro de leitura ou gravação no "
-           "disco."_s;
+        << cannot(u"gravar", u"custom.tmp", DiskError);
     QTest::newRow("remove interrupted at the rename")
         << u"imgOwnListRemove"_s << QString() << int(Step::Rename) << std::errc::permission_denied
-        << u"Não foi possível renomear o arquivo %1custom.tmp para %1custom.bra: "_s + denied;
+        << cannotRename(u"custom.tmp", u"custom.bra", Denied);
 }
 
 void TestOwnListPanel::fileFailureIsReportedAndChangesNothing()
@@ -409,10 +384,8 @@ void TestOwnListPanel::fileFailureIsReportedAndChangesNothing()
 
     clickPicture(picture);
 
-    const QList<Desktop::Message>& messages = m_desktop.messages;
-    QCOMPARE(messages.last().text, message.arg(store().programFolder()) + Unchanged);
-    QCOMPARE(messages.last().title, u"Erro"_s);
-    QCOMPARE(messages.last().icon, QMessageBox::Warning);
+    QCOMPARE(m_desktop.messages.last(),
+             RecordingDesktop::error(message.arg(store().programFolder()) + Unchanged));
     QCOMPARE(ownListFile(), std::optional(Bee + Sun));
     QVERIFY(!QFile::exists(path(u"custom.tmp"_s)));
     QCOMPARE(ownList()->entries(), (QStringList{u"Abelha"_s, u"Sol"_s}));

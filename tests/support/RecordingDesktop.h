@@ -6,6 +6,7 @@
 #include "Desktop.h"
 
 #include <QList>
+#include <QMetaEnum>
 #include <functional>
 #include <utility>
 
@@ -28,6 +29,12 @@ public:
         return linksOpen;
     }
 
+    // The "Erro" box that reports text.
+    static Message error(const QString& text)
+    {
+        return {QStringLiteral("Erro"), text, QMessageBox::Warning, QMessageBox::Ok};
+    }
+
     int beeps = 0;
     QList<Message> messages;
     QList<QUrl> links;
@@ -35,3 +42,14 @@ public:
     QMessageBox::StandardButton nextAnswer = QMessageBox::Ok;
     std::function<void()> whileShown;
 };
+
+// How QCOMPARE shows a message box that differs from the one expected.
+inline char* toString(const Desktop::Message& message)
+{
+    const QByteArray icon = QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(message.icon);
+    const QByteArray buttons =
+        QMetaEnum::fromType<QMessageBox::StandardButtons>().valueToKeys(message.buttons.toInt());
+    return qstrdup(("\"" + message.title.toUtf8() + "\" (" + icon + ", " + buttons + "): \"" +
+                    message.text.toUtf8() + '"')
+                       .constData());
+}

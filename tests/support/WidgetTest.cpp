@@ -10,14 +10,22 @@
 
 void WidgetTest::write(const QString& fileName, const QByteArray& bytes) const
 {
-    if (!DataFileBuilder::write(path(fileName), bytes))
-        qFatal("cannot write %s", qPrintable(fileName));
+    QVERIFY2(DataFileBuilder::write(path(fileName), bytes), qPrintable(fileName));
 }
 
-void WidgetTest::clickToolbarButton(const QString& toolbar, int index) const
+void WidgetTest::clickToolbarButton(const QString& toolbar, int index,
+                                    std::source_location caller) const
 {
-    auto* bar = control<QToolBar>(toolbar);
-    QTest::mouseClick(bar->widgetForAction(bar->actions().at(index - 1)), Qt::LeftButton);
+    auto* bar = control<QToolBar>(toolbar, caller);
+    const QList<QAction*> buttons = bar->actions();
+    if (index > buttons.size())
+        return fail(qPrintable(toolbar + QStringLiteral(" has no button %1").arg(index)), caller);
+    QTest::mouseClick(bar->widgetForAction(buttons.at(index - 1)), Qt::LeftButton);
+}
+
+void WidgetTest::fail(const char* message, const std::source_location& caller)
+{
+    QTest::qFail(message, caller.file_name(), int(caller.line()));
 }
 
 void WidgetTest::init()
@@ -33,6 +41,7 @@ void WidgetTest::cleanup()
 {
     finish();
     m_widget.reset();
+    m_standIns.clear();
     m_timer.reset();
     QVERIFY2(QApplication::topLevelWidgets().isEmpty(), "a window was left open");
 }

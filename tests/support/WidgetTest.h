@@ -11,11 +11,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <source_location>
+#include <type_traits>
+#include <vector>
 
 // What every widget test shares; each test class derives from it and holds only its cases.
 // Before each test function: a fresh temporary program folder (the store reads it) and a
 // recording desktop, then the test class's prepare(). After it: the widget under test gone,
-// and no window of the program left open.
+// and no window of the program left open. What the fixture cannot do fails the current test
+// alone; the other tests still run.
 class WidgetTest : public QObject {
     Q_OBJECT
 
@@ -25,31 +29,46 @@ protected:
     void write(const QString& fileName, const QByteArray& bytes) const;
 
     // Shows widget, the widget under test, and waits until it is active.
-    template <typename W> W* open(std::unique_ptr<W> widget)
+    template <typename W>
+    W* open(std::unique_ptr<W> widget,
+            std::source_location caller = std::source_location::current())
     {
         W* opened = widget.get();
         m_widget = std::move(widget);
         m_widget->show();
         if (!QTest::qWaitForWindowActive(m_widget.get()))
-            qFatal("the widget under test did not open");
+            fail("the widget under test did not open", caller);
         return opened;
     }
     QWidget* widget() const { return m_widget.get(); }
 
     // The control named name in the widget under test, found as a person finds it: by what it
     // is, not where. The window builds its hidden panels just after its first frame, so a
-    // control may take a moment to appear; a missing control ends the test program.
-    template <typename T> T* control(const QString& name) const
+    // control may take a moment to appear. A missing control fails the test, whose remaining
+    // steps then act on a hidden stand-in of the same kind.
+    template <typename T>
+    T* control(const QString& name,
+               std::source_location caller = std::source_location::current()) const
     {
+        static_assert(std::is_default_constructible_v<T> ||
+                          std::is_constructible_v<T, std::nullptr_t>,
+                      "a control the fixture can stand in for: ask for its Qt class");
         T* found = nullptr;
-        if (!QTest::qWaitFor([&] { return (found = m_widget->findChild<T*>(name)) != nullptr; },
-                             5000))
-            qFatal("no control %s", qPrintable(name));
+        if (QTest::qWaitFor([&] { return (found = m_widget->findChild<T*>(name)) != nullptr; },
+                            5000))
+            return found;
+        fail(qPrintable(QStringLiteral("no control ") + name), caller);
+        if constexpr (std::is_default_constructible_v<T>)
+            found = new T;
+        else
+            found = new T(nullptr);
+        m_standIns.emplace_back(found);
         return found;
     }
 
     // Clicks the button at index (1-based) of the toolbar named toolbar.
-    void clickToolbarButton(const QString& toolbar, int index) const;
+    void clickToolbarButton(const QString& toolbar, int index,
+                            std::source_location caller = std::source_location::current()) const;
 
     CatalogueStore& store() const { return *m_store; }
     ConfirmationTimer& timer() const { return *m_timer; }
@@ -62,9 +81,12 @@ private slots:
 private:
     virtual void prepare() {}
     virtual void finish() {}
+    // Records the current test's failure, at the caller's line.
+    static void fail(const char* message, const std::source_location& caller);
 
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<CatalogueStore> m_store;
     std::unique_ptr<ConfirmationTimer> m_timer;
     std::unique_ptr<QWidget> m_widget;
+    mutable std::vector<std::unique_ptr<QObject>> m_standIns;
 };

@@ -3,6 +3,7 @@
 
 #include "DataFileBuilder.h"
 #include "EmoticonList.h"
+#include "FailureTexts.h"
 #include "FileModes.h"
 #include "MainWindow.h"
 #include "PreviewArea.h"
@@ -211,12 +212,10 @@ void TestWindowCommands::unwritableSettingsAreReportedAndTheWindowCloses()
     QVERIFY(FileModes::setWritable(path(u"emoticon.dat"_s), true));
 
     QVERIFY(!m_window->isVisible());
-    QCOMPARE(m_desktop.messages.size(), 1);
-    const Desktop::Message& message = m_desktop.messages.first();
-    QCOMPARE(message.title, u"Erro"_s);
-    QCOMPARE(message.icon, QMessageBox::Warning);
-    QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    QVERIFY2(message.text.contains(u"emoticon.dat"_s), qPrintable(message.text));
+    QCOMPARE(m_desktop.messages,
+             QList{RecordingDesktop::error(
+                 FailureTexts::cannot(u"gravar", u"emoticon.dat", FailureTexts::Denied)
+                     .arg(store().programFolder()))});
     QCOMPARE(settings(), tagged("NNN"));
 }
 
