@@ -247,7 +247,8 @@ void TestOwnListFile::failureIsReportedAndLeavesTheFileAsItWas_data()
         << cannot(u"gravar", u"custom.tmp", DiskError);
     QTest::newRow("remove, rename fails")
         << u"remove"_s << before << QString() << int(Step::Rename)
-        << std::errc::device_or_resource_busy << cannotRename(u"custom.tmp", u"custom.bra", InUse);
+        << std::errc::device_or_resource_busy
+        << cannot(u"renomear", u"custom.tmp para %1custom.bra", InUse);
     QTest::newRow("remove an entry the file no longer holds")
         << u"remove"_s << std::optional<QByteArray>("junk") << QString() << -1 << none
         << cannot(u"gravar", u"custom.bra", RecordGone);

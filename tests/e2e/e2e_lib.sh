@@ -37,10 +37,11 @@ start_program() {
     launch_program
 }
 
-# copy_program BIN_DIR: copies the built program folder to program_folder, without the files
-# that runs of the program in the build folder (./run.sh) may have left there.
+# copy_program BIN_DIR [FOLDER]: copies the built program folder to program_folder, FOLDER or a
+# new temporary one, without the files that runs of the program in the build folder (./run.sh)
+# may have left there.
 copy_program() {
-    program_folder=$(mktemp -d)
+    program_folder=${2:-$(mktemp -d)}
     cp -r "$1"/. "$program_folder"
     rm -f "$program_folder"/{custom.bra,custom.tmp,emoticon.dat}
 }
@@ -127,6 +128,10 @@ exit_by_menu() {
     pid=
 }
 
+# open_own_list_editor: Toolbar1's second button, "Configurar Sua Própria Lista", which
+# prepares the editor.
+open_own_list_editor() { click_client 50 13; }
+
 # add_to_own_list NAME REPRESENTATION [PRESS]: types both into the own-list editor's boxes and
 # clicks "adicionar", or has PRESS (a command given the picture's place, X Y) press it.
 add_to_own_list() {
@@ -158,9 +163,11 @@ file_has_bytes() {
     [ "$(stat -c %s "$1" 2>/dev/null)" = "$2" ]
 }
 
-# settings_are FILE HEX: emoticon.dat holds exactly these bytes.
-settings_are() {
-    [ "$(od -An -tx1 "$1" | tr -d ' \n')" = "$2" ]
+# expect_settings FILE HEX [WHAT]: emoticon.dat holds exactly these bytes (after WHAT).
+expect_settings() {
+    local held
+    held=$(od -An -tx1 "$1" 2>&1 | tr -d ' \n')
+    [ "$held" = "$2" ] || fail "${3:+$3: }$1 holds $held, not $2"
 }
 
 # start_window_manager: a window manager on the X server, for what only one does (Alt+F4,

@@ -11,8 +11,7 @@ source "$(dirname "$0")/e2e_lib.sh"
 
 start_program "$bin_dir"
 own_list=$program_folder/custom.bra
-# Toolbar1's second button, "Configurar Sua Própria Lista", prepares the editor.
-click_client 50 13
+open_own_list_editor
 
 add_to_own_list 'Gato' '=^.^=' double_click_panel
 wait_until 10 file_has_bytes "$own_list" 50 || fail "the first addition did not reach custom.bra"

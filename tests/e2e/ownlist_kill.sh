@@ -35,8 +35,7 @@ for round in $(seq "$rounds"); do
     cat "$own_list" >"$before" 2>/dev/null || : >"$before"
     launch_program
     disown "$pid" # its kill is expected: no word from the shell about it
-    # Toolbar1's second button, "Configurar Sua Própria Lista".
-    click_client 50 13
+    open_own_list_editor
     records=$(($(stat -c %s "$before") / 50))
     if [ "$records" -lt 2 ] || { [ "$records" -lt 8 ] && [ $((RANDOM % 2)) -eq 0 ]; }; then
         change=addition

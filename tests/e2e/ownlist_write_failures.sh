@@ -21,12 +21,13 @@ finish() {
 }
 trap finish EXIT
 
-# start_editor: the program on a copy of the old list, its own-list editor open.
+# start_editor [FOLDER]: a copy of the program (see copy_program) on a copy of the old list, its
+# own-list editor open.
 start_editor() {
+    copy_program "$bin_dir" "$@"
     cp "$old_list" "$program_folder/custom.bra"
     launch_program "${without_file_rights[@]}" "$program_folder/quillane-emoticon"
-    # Toolbar1's second button, "Configurar Sua Própria Lista".
-    click_client 50 13
+    open_own_list_editor
 }
 
 # refused CASE CHANGE: the change just asked for shows "Erro", and OK closes it; the old list
@@ -40,7 +41,6 @@ refused() {
     echo "$1: $2 refused, the list kept"
 }
 
-copy_program "$bin_dir"
 start_editor
 chmod a-w "$program_folder/custom.bra"
 add_to_own_list Novo ':-D'
@@ -50,7 +50,6 @@ refused "a read-only custom.bra" "a removal"
 exit_by_menu
 rm -rf "$program_folder"
 
-copy_program "$bin_dir"
 start_editor
 # Taken once the program runs: a folder it cannot write at start sends its files elsewhere.
 chmod a-w "$program_folder"
@@ -64,10 +63,7 @@ rm -rf "$program_folder"
 ram_disk=$(mktemp -d)
 size_kb=$(($(du -sk "$bin_dir" | cut -f1) + 1024))
 if mount -t tmpfs -o size=${size_kb}k tmpfs "$ram_disk" 2>/dev/null; then
-    program_folder=$ram_disk/program
-    cp -r "$bin_dir"/. "$program_folder"
-    rm -f "$program_folder"/{custom.bra,custom.tmp,emoticon.dat}
-    start_editor
+    start_editor "$ram_disk/program"
     dd if=/dev/zero of="$ram_disk/filler" bs=4k 2>/dev/null || true
     add_to_own_list Novo ':-D'
     refused "a full disk" "an addition"

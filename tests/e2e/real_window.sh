@@ -49,6 +49,5 @@ expect_clipboard 'B-)' "the Yahoo button 'Legal'"
 
 # No emoticon.dat before the run: it is created, and closing writes "NNN" into it.
 exit_by_menu
-settings_are "$program_folder/emoticon.dat" 080003004e4e4e ||
-    fail "emoticon.dat holds $(od -An -tx1 "$program_folder/emoticon.dat")"
+expect_settings "$program_folder/emoticon.dat" 080003004e4e4e
 echo "copied $second_animal and B-), and emoticon.dat holds 08 00 03 00 4e 4e 4e"

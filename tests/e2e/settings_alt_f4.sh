@@ -36,8 +36,7 @@ program_ended || fail "the program did not end at Alt+F4"
 wait "$pid" || fail "the program ended with status $?"
 pid=
 
-settings_are "$program_folder/emoticon.dat" 08000300595959 ||
-    fail "emoticon.dat holds $(od -An -tx1 "$program_folder/emoticon.dat")"
+expect_settings "$program_folder/emoticon.dat" 08000300595959 Alt+F4
 # SIGTERM, SIGINT and SIGHUP end it as closing the window does (a signal the program starts
 # with ignored, as a script's background job does SIGINT, it leaves so).
 for signal in TERM INT HUP; do
@@ -46,7 +45,7 @@ for signal in TERM INT HUP; do
     kill -s "$signal" "$pid"
     wait_until 10 program_ended || fail "SIG$signal did not end the program"
     wait "$pid" || fail "SIG$signal: the program ended with status $?"
-    settings_are "$program_folder/emoticon.dat" 08000300595959 || fail "SIG$signal wrote nothing"
+    expect_settings "$program_folder/emoticon.dat" 08000300595959 "SIG$signal"
 done
 pid=
 echo "emoticon.dat holds 08 00 03 00 59 59 59 after Alt+F4, SIGTERM, SIGINT and SIGHUP"

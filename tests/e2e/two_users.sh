@@ -32,7 +32,7 @@ helpers+=($!)
 launch_program setpriv --reuid=61001 --regid=61001 --clear-groups -- env HOME="$home" \
     XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$machine" TMPDIR="$machine" \
     sh -c 'exec "$0" 2>"$HOME/errors"' "$program_folder/quillane-emoticon"
-click_client 50 13
+open_own_list_editor
 add_to_own_list 'Gato' '=^.^='
 wait_until 10 file_has_bytes "$home/data/quillane-emoticon/custom.bra" 50 ||
     fail "the addition did not reach the user's data folder"

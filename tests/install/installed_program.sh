@@ -21,7 +21,7 @@ installed=$(listing)
 # list an older version kept there has moved to the data folder.
 record Gato '=^.^=' >"$program/custom.bra"
 launch_program env XDG_DATA_HOME="$root/root-data" "$prefix/bin/quillane-emoticon"
-click_client 50 13
+open_own_list_editor
 add_to_own_list 'Sol' '\o/'
 wait_until 10 file_has_bytes "$root/root-data/quillane-emoticon/custom.bra" 100 ||
     fail "root's own list did not move to its data folder, or the addition did not reach it"
@@ -40,14 +40,12 @@ as_the_user=()
 "${as_the_user[@]}" touch "$prefix/probe" 2>/dev/null && fail "the install can still be written"
 
 launch_program "${as_the_user[@]}" "$prefix/bin/quillane-emoticon"
-# Toolbar1's second button, "Configurar Sua Própria Lista", prepares the editor.
-click_client 50 13
+open_own_list_editor
 add_to_own_list 'Gato' '=^.^='
 wait_until 10 file_has_bytes "$user_files/custom.bra" 50 ||
     fail "the addition did not reach $user_files/custom.bra"
 exit_by_menu
-settings_are "$user_files/emoticon.dat" 080003004e4e4e ||
-    fail "emoticon.dat holds $(od -An -tx1 "$user_files/emoticon.dat" 2>&1)"
+expect_settings "$user_files/emoticon.dat" 080003004e4e4e
 
 # Started again: "LISTA PRÓPRIA", the next to last category, holds the emoticon, which copies.
 launch_program "${as_the_user[@]}" "$prefix/bin/quillane-emoticon"

@@ -3,7 +3,6 @@
 
 #include "DataFileBuilder.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -69,14 +68,6 @@ QString momentOf(const std::optional<Change>& running, bool changed,
     return u"remove, custom.tmp not yet written"_s;
 }
 
-std::optional<QByteArray> contentOf(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll();
-}
-
 } // namespace
 
 // Kills the own-list editor with SIGKILL at random moments while it adds and removes entries,
@@ -134,13 +125,13 @@ void TestOwnListKill::everyKillLeavesTheListBeforeOrAfterTheChange()
             }
         }
 
-        const std::optional<QByteArray> found = contentOf(ownListPath);
+        const std::optional<QByteArray> found = Build::read(ownListPath);
         const QByteArray after = running ? running->applied(list).join() : QByteArray();
         const bool changed = found != list.join();
         QVERIFY2(found == list.join() || (running && found == after),
                  qPrintable(u"kill %1 left custom.bra of %2 bytes"_s.arg(kill).arg(
                      found.value_or("<missing>").size())));
-        ++moments[momentOf(running, changed, contentOf(temporaryPath), after)];
+        ++moments[momentOf(running, changed, Build::read(temporaryPath), after)];
         if (changed)
             list = running->applied(list);
         interrupted += running ? 1 : 0;

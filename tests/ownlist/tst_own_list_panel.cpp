@@ -39,12 +39,6 @@ const QString AddRefusal =
     u"Selecione antes na lista um emoticon ou digite nos campos o seu próprio."_s;
 const QString RemoveRefusal = u"Você não selecionou nenhum emoticon para ser removido."_s;
 const QString Unchanged = u"\nA lista própria não foi alterada."_s;
-const QList<Desktop::Message> NoMessage;
-
-QList<Desktop::Message> error(const QString& text)
-{
-    return {RecordingDesktop::error(text)};
-}
 
 } // namespace
 
@@ -191,7 +185,7 @@ void TestOwnListPanel::addStoresWhatTheBoxesHold()
     QCOMPARE(ownList()->entries(), entries);
     QCOMPARE(boxes(), boxesAfter);
     QCOMPARE(legend(), u"ADICIONADO"_s);
-    QCOMPARE(m_desktop.messages, NoMessage);
+    QVERIFY(m_desktop.messages.isEmpty());
 }
 
 void TestOwnListPanel::refusalChangesNothing_data()
@@ -236,7 +230,7 @@ void TestOwnListPanel::refusalChangesNothing()
 
     clickPicture(picture);
 
-    QCOMPARE(m_desktop.messages, error(message));
+    QCOMPARE(m_desktop.messages, QList{RecordingDesktop::error(message)});
     QCOMPARE(ownListFile(), std::optional(Bee + Blank));
     QCOMPARE(ownList()->count(), 2);
     QCOMPARE(boxes(), boxesAfter);
@@ -283,7 +277,7 @@ void TestOwnListPanel::removeEndsAsTheListWalkDoes()
     QCOMPARE(ownList()->selectedRow(), selected);
     QCOMPARE(boxes(), boxesAfter);
     QCOMPARE(legend(), u"REMOVIDO"_s);
-    QCOMPARE(m_desktop.messages, NoMessage);
+    QVERIFY(m_desktop.messages.isEmpty());
 }
 
 void TestOwnListPanel::clearAsksFirst_data()
@@ -325,7 +319,8 @@ void TestOwnListPanel::clearAsksFirst()
     const Desktop::Message question{u"Quillane Emoticon"_s,
                                     u"Você quer realmente excluir todos os itens de sua lista?"_s,
                                     QMessageBox::Information, QMessageBox::Yes | QMessageBox::No};
-    QCOMPARE(m_desktop.messages, refusal.isEmpty() ? QList{question} : error(refusal));
+    QCOMPARE(m_desktop.messages,
+             QList{refusal.isEmpty() ? question : RecordingDesktop::error(refusal)});
     QCOMPARE(ownListFile(), std::optional(after));
     QCOMPARE(ownList()->entries(), entries);
     QCOMPARE(boxes(), (QStringList{QString(), QString()}));
@@ -360,7 +355,7 @@ void TestOwnListPanel::fileFailureIsReportedAndChangesNothing_data()
         << cannot(u"gravar", u"custom.tmp", DiskError);
     QTest::newRow("remove interrupted at the rename")
         << u"imgOwnListRemove"_s << QString() << int(Step::Rename) << std::errc::permission_denied
-        << cannotRename(u"custom.tmp", u"custom.bra", Denied);
+        << cannot(u"renomear", u"custom.tmp para %1custom.bra", Denied);
 }
 
 void TestOwnListPanel::fileFailureIsReportedAndChangesNothing()

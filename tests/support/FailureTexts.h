@@ -21,9 +21,12 @@ inline constexpr QStringView RecordGone = u"a entrada não está mais no arquivo
 inline constexpr QStringView OtherNames =
     u"o arquivo tem outros nomes (links físicos), que ficariam com a lista antiga";
 
-// The failure to verb ("ler", "criar", "gravar", "excluir") the file named file.
-QString cannot(QStringView verb, QStringView file, QStringView reason);
-// The failure to rename file to newName, in the same folder.
-QString cannotRename(QStringView file, QStringView newName, QStringView reason);
+// The failure to verb ("ler", "criar", "gravar", "excluir", "renomear") the file named file
+// ("custom.tmp para %1custom.bra" for a rename).
+inline QString cannot(QStringView verb, QStringView file, QStringView reason)
+{
+    return QStringLiteral("Não foi possível %1 o arquivo %3%2: %4.")
+        .arg(verb, file, QStringLiteral("%1"), reason);
+}
 
 } // namespace FailureTexts

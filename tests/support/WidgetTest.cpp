@@ -23,11 +23,6 @@ void WidgetTest::clickToolbarButton(const QString& toolbar, int index,
     QTest::mouseClick(bar->widgetForAction(buttons.at(index - 1)), Qt::LeftButton);
 }
 
-void WidgetTest::fail(const char* message, const std::source_location& caller)
-{
-    QTest::qFail(message, caller.file_name(), int(caller.line()));
-}
-
 void WidgetTest::init()
 {
     m_desktop = {};

@@ -12,14 +12,12 @@
 #include <QTest>
 #include <memory>
 #include <source_location>
-#include <type_traits>
 #include <vector>
 
 // What every widget test shares; each test class derives from it and holds only its cases.
 // Before each test function: a fresh temporary program folder (the store reads it) and a
 // recording desktop, then the test class's prepare(). After it: the widget under test gone,
-// and no window of the program left open. What the fixture cannot do fails the current test
-// alone; the other tests still run.
+// and no window of the program left open. A step the fixture cannot take fails that test alone.
 class WidgetTest : public QObject {
     Q_OBJECT
 
@@ -45,25 +43,17 @@ protected:
     // The control named name in the widget under test, found as a person finds it: by what it
     // is, not where. The window builds its hidden panels just after its first frame, so a
     // control may take a moment to appear. A missing control fails the test, whose remaining
-    // steps then act on a hidden stand-in of the same kind.
+    // steps then act on a hidden stand-in of the same class (one built from a null parent).
     template <typename T>
     T* control(const QString& name,
                std::source_location caller = std::source_location::current()) const
     {
-        static_assert(std::is_default_constructible_v<T> ||
-                          std::is_constructible_v<T, std::nullptr_t>,
-                      "a control the fixture can stand in for: ask for its Qt class");
         T* found = nullptr;
         if (QTest::qWaitFor([&] { return (found = m_widget->findChild<T*>(name)) != nullptr; },
                             5000))
             return found;
         fail(qPrintable(QStringLiteral("no control ") + name), caller);
-        if constexpr (std::is_default_constructible_v<T>)
-            found = new T;
-        else
-            found = new T(nullptr);
-        m_standIns.emplace_back(found);
-        return found;
+        return static_cast<T*>(m_standIns.emplace_back(new T(nullptr)).get());
     }
 
     // Clicks the button at index (1-based) of the toolbar named toolbar.
@@ -81,8 +71,10 @@ private slots:
 private:
     virtual void prepare() {}
     virtual void finish() {}
-    // Records the current test's failure, at the caller's line.
-    static void fail(const char* message, const std::source_location& caller);
+    static void fail(const char* message, const std::source_location& caller)
+    {
+        QTest::qFail(message, caller.file_name(), int(caller.line()));
+    }
 
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<CatalogueStore> m_store;

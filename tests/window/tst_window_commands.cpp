@@ -12,7 +12,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,7 +46,10 @@ private:
     void prepare() override;
     // On a program folder with emoticon.dat holding content, when given.
     void openWindow(std::optional<QByteArray> content = std::nullopt);
-    QByteArray settings() const;
+    QByteArray settings() const
+    {
+        return Build::read(path(u"emoticon.dat"_s)).value_or("(missing)");
+    }
     QWidget* aboutBox() const { return m_window->findChild<QWidget*>(u"frmAbout"_s); }
 
     MainWindow* m_window = nullptr;
@@ -73,12 +75,6 @@ void TestWindowCommands::openWindow(std::optional<QByteArray> content)
     if (content)
         write(u"emoticon.dat"_s, *content);
     m_window = open(std::make_unique<MainWindow>(path(QString()), m_desktop));
-}
-
-QByteArray TestWindowCommands::settings() const
-{
-    QFile file(path(u"emoticon.dat"_s));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
 }
 
 void TestWindowCommands::linksHandTheirAddressToTheShell_data()
