@@ -13,8 +13,7 @@ void WidgetTest::write(const QString& fileName, const QByteArray& bytes) const
     QVERIFY2(DataFileBuilder::write(path(fileName), bytes), qPrintable(fileName));
 }
 
-void WidgetTest::clickToolbarButton(const QString& toolbar, int index,
-                                    std::source_location caller) const
+void WidgetTest::clickToolbarButton(const QString& toolbar, int index, Caller caller) const
 {
     auto* bar = control<QToolBar>(toolbar, caller);
     const QList<QAction*> buttons = bar->actions();

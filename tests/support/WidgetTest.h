@@ -11,7 +11,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
-#include <source_location>
 #include <vector>
 
 // What every widget test shares; each test class derives from it and holds only its cases.
@@ -22,14 +21,19 @@ class WidgetTest : public QObject {
     Q_OBJECT
 
 protected:
+    // Where a test asked the fixture for a step, so that the step's failure points there.
+    struct Caller {
+        const char* file;
+        int line;
+    };
+
     QString path(const QString& fileName) const { return m_folder->filePath(fileName); }
     // Writes bytes as fileName in the program folder, replacing it.
     void write(const QString& fileName, const QByteArray& bytes) const;
 
     // Shows widget, the widget under test, and waits until it is active.
     template <typename W>
-    W* open(std::unique_ptr<W> widget,
-            std::source_location caller = std::source_location::current())
+    W* open(std::unique_ptr<W> widget, Caller caller = {__builtin_FILE(), __builtin_LINE()})
     {
         W* opened = widget.get();
         m_widget = std::move(widget);
@@ -45,8 +49,7 @@ protected:
     // control may take a moment to appear. A missing control fails the test, whose remaining
     // steps then act on a hidden stand-in of the same class (one built from a null parent).
     template <typename T>
-    T* control(const QString& name,
-               std::source_location caller = std::source_location::current()) const
+    T* control(const QString& name, Caller caller = {__builtin_FILE(), __builtin_LINE()}) const
     {
         T* found = nullptr;
         if (QTest::qWaitFor([&] { return (found = m_widget->findChild<T*>(name)) != nullptr; },
@@ -58,7 +61,7 @@ protected:
 
     // Clicks the button at index (1-based) of the toolbar named toolbar.
     void clickToolbarButton(const QString& toolbar, int index,
-                            std::source_location caller = std::source_location::current()) const;
+                            Caller caller = {__builtin_FILE(), __builtin_LINE()}) const;
 
     CatalogueStore& store() const { return *m_store; }
     ConfirmationTimer& timer() const { return *m_timer; }
@@ -71,9 +74,9 @@ private slots:
 private:
     virtual void prepare() {}
     virtual void finish() {}
-    static void fail(const char* message, const std::source_location& caller)
+    static void fail(const char* message, Caller caller)
     {
-        QTest::qFail(message, caller.file_name(), int(caller.line()));
+        QTest::qFail(message, caller.file, caller.line);
     }
 
     std::unique_ptr<QTemporaryDir> m_folder;
