@@ -34,7 +34,6 @@
 class AboutBox;
 class ConfirmationTimer;
 class Desktop;
-class GeneralPanel;
 class LinkOpener;
 class MainMenu;
 class QAction;
