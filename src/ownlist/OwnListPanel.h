@@ -21,7 +21,7 @@ class OwnListPanel : public QWidget {
     Q_OBJECT
 
 public:
-    OwnListPanel(CatalogueStore& store, Desktop& desktop, ConfirmationTimer& confirmationTimer,
+    OwnListPanel(const CatalogueStore& store, Desktop& desktop, ConfirmationTimer& confirmationTimer,
                  QWidget* parent);
 
     // Readies the panel for a fresh visit: empty entry boxes and the catalogue list read
@@ -33,7 +33,7 @@ public:
     void refreshOwnList();
 
 private:
-    CatalogueStore& m_store;
+    const CatalogueStore& m_store;
     EntryBoxes* m_boxes = nullptr;
     RecordList* m_catalogue = nullptr;
     RecordList* m_ownList = nullptr;

@@ -4,10 +4,12 @@
 #include "CategorySelector.h"
 #include "DataFileBuilder.h"
 #include "EmoticonList.h"
+#include "FileModes.h"
 #include "RecordList.h"
 #include "WidgetTest.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 
 using namespace Qt::StringLiterals;
@@ -19,6 +21,7 @@ class TestCategorySelector : public WidgetTest {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QVERIFY(FileModes::obeyFileModes()); }
     void everyEntryLoadsItsFile_data();
     void everyEntryLoadsItsFile();
     void entriesAreListedInTheirOrder();
@@ -26,8 +29,8 @@ private slots:
     void choosingForgetsTheSelectionBeforeLoading();
     void countIncludesNamesWithoutTerminator();
     void ownListIsListedAsStored();
-    void missingFilesGiveEmptyLists_data();
-    void missingFilesGiveEmptyLists();
+    void missingOrUnreadableFilesGiveEmptyLists_data();
+    void missingOrUnreadableFilesGiveEmptyLists();
 
 private:
     void prepare() override;
@@ -55,7 +58,7 @@ void TestCategorySelector::prepare()
     m_combo = new QComboBox(host.get());
     m_list = new EmoticonList(host.get());
     m_count = new QLabel(host.get());
-    m_emoticons = new RecordList(store(), m_list, nullptr, host.get());
+    m_emoticons = new RecordList(store(), m_desktop, m_list, nullptr, host.get());
     m_selector = new CategorySelector(store(), m_combo, *m_emoticons, m_count, host.get());
     open(std::move(host));
 }
@@ -148,26 +151,56 @@ void TestCategorySelector::ownListIsListedAsStored()
     QCOMPARE(m_list->entry(1), u"Amoræ"_s.leftJustified(35));
 }
 
-void TestCategorySelector::missingFilesGiveEmptyLists_data()
+void TestCategorySelector::missingOrUnreadableFilesGiveEmptyLists_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("inItsPlace"); // "folder", "unreadable" or nothing
+    QTest::addColumn<QString>("reason");     // in the "Erro" box of each fill, or none
 
-    QTest::newRow("category file") << u"CELEBRIDADES"_s << u"celebrit.bra"_s;
-    QTest::newRow("own list") << u"LISTA PRÓPRIA"_s << u"custom.bra"_s;
-    QTest::newRow("whole catalogue") << u"TODOS"_s << u"all.bra"_s;
+    QTest::newRow("category file") << u"CELEBRIDADES"_s << u"celebrit.bra"_s << QString()
+                                   << QString();
+    QTest::newRow("own list") << u"LISTA PRÓPRIA"_s << u"custom.bra"_s << QString() << QString();
+    QTest::newRow("whole catalogue") << u"TODOS"_s << u"all.bra"_s << QString() << QString();
+    QTest::newRow("whole catalogue, a folder")
+        << u"TODOS"_s << u"all.bra"_s << u"folder"_s << u"existe uma pasta com esse nome"_s;
+    QTest::newRow("whole catalogue, mode 000")
+        << u"TODOS"_s << u"all.bra"_s << u"unreadable"_s << u"sem permissão de acesso"_s;
+    QTest::newRow("own list, a folder")
+        << u"LISTA PRÓPRIA"_s << u"custom.bra"_s << u"folder"_s
+        << u"existe uma pasta com esse nome"_s;
 }
 
-void TestCategorySelector::missingFilesGiveEmptyLists()
+// Chosen, another entry, then chosen again: a file that is there but cannot be read is reported
+// once per fill, over its emptied list; the other entry loads all the same.
+void TestCategorySelector::missingOrUnreadableFilesGiveEmptyLists()
 {
     QFETCH(QString, entry);
     QFETCH(QString, file);
+    QFETCH(QString, inItsPlace);
+    QFETCH(QString, reason);
     m_selector->choose(u"PROFISSÃO");
-    QVERIFY(QFile::remove(path(file)));
+    if (inItsPlace == u"folder")
+        QVERIFY(QFile::remove(path(file)) && QDir().mkdir(path(file)));
+    else if (inItsPlace == u"unreadable")
+        QVERIFY(QFile::setPermissions(path(file), {}));
+    else
+        QVERIFY(QFile::remove(path(file)));
+    QStringList countsBehindTheBox;
+    m_desktop.whileShown = [&] { countsBehindTheBox.append(m_count->text()); };
 
-    m_selector->choose(entry);
+    QStringList counts;
+    for (const QString& chosen : {entry, u"COMIDAS"_s, entry}) {
+        m_selector->choose(chosen);
+        counts.append(m_count->text());
+    }
+    QCOMPARE(counts, (QStringList{u"0"_s, u"1"_s, u"0"_s}));
     QCOMPARE(m_list->count(), 0);
-    QCOMPARE(m_count->text(), u"0"_s);
+    const QString text = u"Não foi possível ler o arquivo %1: %2."_s.arg(path(file), reason);
+    QCOMPARE(m_desktop.messages.size(), reason.isEmpty() ? 0 : 2);
+    for (const Desktop::Message& box : m_desktop.messages)
+        QVERIFY(box.title == u"Erro" && box.text == text && box.icon == QMessageBox::Warning);
+    QCOMPARE(countsBehindTheBox, QStringList(m_desktop.messages.size(), u"0"_s));
 }
 
 QTEST_MAIN(TestCategorySelector)

@@ -228,7 +228,7 @@ void TestOwnListFile::failureIsReportedAndLeavesTheFileAsItWas_data()
     QTest::addColumn<QString>("operation");
     QTest::addColumn<std::optional<QByteArray>>("before");
     QTest::addColumn<QString>("readOnly"); // "folder", "file" or ""
-    QTest::addColumn<int>("faultStep");    // a simulated failure at this Step, or -1
+    QTest::addColumn<int>("faultStep");    // a simulated failure at these Steps, or -1
     QTest::addColumn<std::errc>("faultError");
     QTest::addColumn<QString>("message"); // %1 stands for the data folder
 
@@ -245,6 +245,11 @@ void TestOwnListFile::failureIsReportedAndLeavesTheFileAsItWas_data()
         << u"append"_s << before << QString() << int(Step::Flush) << std::errc::io_error
         << u"Não foi possível gravar o arquivo %1custom.bra: erro de leitura ou gravação no "
            "disco."_s;
+    QTest::newRow("add, flush fails and so does the cut back: the failure says the file changed")
+        << u"append"_s << before << QString() << (int(Step::Flush) | int(Step::Resize))
+        << std::errc::io_error
+        << u"Não foi possível gravar o arquivo %1custom.bra: erro de leitura ou gravação no "
+           "disco."_s;
     QTest::newRow("remove in a read-only folder")
         << u"remove"_s << before << u"folder"_s << -1 << none
         << u"Não foi possível criar o arquivo %1custom.tmp: "_s + denied;
@@ -258,6 +263,10 @@ void TestOwnListFile::failureIsReportedAndLeavesTheFileAsItWas_data()
         << u"remove"_s << before << QString() << int(Step::Flush) << std::errc::io_error
         << u"Não foi possível gravar o arquivo %1custom.tmp: erro de leitura ou gravação no "
            "disco."_s;
+    QTest::newRow("remove, the new list cannot take the old one's rights")
+        << u"remove"_s << before << QString() << int(Step::Rights)
+        << std::errc::operation_not_permitted
+        << u"Não foi possível criar o arquivo %1custom.tmp: operação não permitida."_s;
     QTest::newRow("remove, rename fails")
         << u"remove"_s << before << QString() << int(Step::Rename)
         << std::errc::device_or_resource_busy
@@ -301,7 +310,7 @@ void TestOwnListFile::failureIsReportedAndLeavesTheFileAsItWas()
                                  : file.clear();
     QVERIFY(failure);
     QCOMPARE(failure->message(), message.arg(m_store->programFolder()));
-    QCOMPARE(ownList(), before);
+    QCOMPARE(ownList() == before, failure->leftAsItWas);
     QVERIFY(!QFile::exists(path(u"custom.tmp"_s)));
 }
 

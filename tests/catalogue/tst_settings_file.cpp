@@ -5,6 +5,7 @@
 #include "FileModes.h"
 #include "SettingsFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,7 +21,8 @@ private slots:
     void initTestCase() { QVERIFY(FileModes::obeyFileModes()); }
     void readsTheChoice_data();
     void readsTheChoice();
-    void missingFileIsCreatedEmptyAndReadsOff();
+    void missingOrUnreadableFileReadsOff_data();
+    void missingOrUnreadableFileReadsOff();
     void writesSevenBytesAndKeepsTheRest_data();
     void writesSevenBytesAndKeepsTheRest();
     void unwritableFileIsReported();
@@ -61,16 +63,30 @@ void TestSettingsFile::readsTheChoice()
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
     file.close();
     CatalogueStore store(folder.path());
-    QCOMPARE(SettingsFile(store).readAlwaysOnTop(), on);
-    QVERIFY(!store.channel().isOpen());
+    QCOMPARE(SettingsFile(store).readAlwaysOnTop().alwaysOnTop, on);
 }
 
-void TestSettingsFile::missingFileIsCreatedEmptyAndReadsOff()
+void TestSettingsFile::missingOrUnreadableFileReadsOff_data()
 {
-    QTemporaryDir folder;
-    CatalogueStore store(folder.path());
-    QVERIFY(!SettingsFile(store).readAlwaysOnTop());
-    QCOMPARE(QFileInfo(folder.filePath(u"emoticon.dat"_s)).size(), 0);
+    QTest::addColumn<bool>("folder");
+    QTest::addColumn<QString>("failure"); // %1 stands for the file
+    QTest::newRow("missing: created empty, in silence") << false << QString();
+    QTest::newRow("a folder of that name: reported")
+        << true << u"Não foi possível ler o arquivo %1: existe uma pasta com esse nome."_s;
+}
+
+void TestSettingsFile::missingOrUnreadableFileReadsOff()
+{
+    QFETCH(bool, folder);
+    QFETCH(QString, failure);
+    QTemporaryDir data;
+    const QString path = data.filePath(u"emoticon.dat"_s);
+    QVERIFY(!folder || QDir().mkdir(path));
+    const CatalogueStore store(data.path());
+    const SettingsFile::Choice read = SettingsFile(store).readAlwaysOnTop();
+    QVERIFY(!read.alwaysOnTop);
+    QCOMPARE(read.failure ? read.failure->message() : QString(), failure.arg(path));
+    QCOMPARE(QFileInfo(path).isFile(), !folder);
 }
 
 void TestSettingsFile::writesSevenBytesAndKeepsTheRest_data()
