@@ -37,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SettingsFile settings(store);
 
     const bool on = startsWithTaggedYes(bytes);
-    require(settings.readAlwaysOnTop().alwaysOnTop == on, "on exactly for the tagged text YYY, in any case");
+    require(settings.readAlwaysOnTop().alwaysOnTop == on,
+            "on exactly for the tagged text YYY, in any case");
     require(SettingsFile::holdsOn(bytes) == on, "the bytes read alone say the same");
 
     require(!settings.writeAlwaysOnTop(!on), "the choice is written");

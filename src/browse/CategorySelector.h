@@ -19,8 +19,8 @@ class CategorySelector : public QObject {
     Q_OBJECT
 
 public:
-    CategorySelector(const CatalogueStore& store, QComboBox* cboGeneralCategory, RecordList& emoticons,
-                     QLabel* lblGeneralEmoticonsNum, QObject* parent);
+    CategorySelector(const CatalogueStore& store, QComboBox* cboGeneralCategory,
+                     RecordList& emoticons, QLabel* lblGeneralEmoticonsNum, QObject* parent);
 
     // Chooses an entry as the user does: selects it and loads its list.
     void choose(QStringView entryText);

@@ -54,8 +54,8 @@ std::optional<FileFailure> OwnListFile::append(const EmoticonRecord& record)
     if (error) {
         // Whatever part of the record reached the file goes again: the file stays as it was.
         const bool cutBack = !file.resize(length);
-        return FileFailure{.action = Action::Write, .path = path, .error = error,
-                           .leftAsItWas = cutBack};
+        return FileFailure{
+            .action = Action::Write, .path = path, .error = error, .leftAsItWas = cutBack};
     }
     return std::nullopt;
 }

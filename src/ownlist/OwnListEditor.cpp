@@ -46,9 +46,9 @@ QString unstorableMessage(const QString& character)
 
 } // namespace
 
-OwnListEditor::OwnListEditor(const CatalogueStore& store, Desktop& desktop, ConfirmationTimer& timer,
-                             EntryBoxes& boxes, RecordList& catalogue, RecordList& ownList,
-                             const Controls& controls, QWidget* panel)
+OwnListEditor::OwnListEditor(const CatalogueStore& store, Desktop& desktop,
+                             ConfirmationTimer& timer, EntryBoxes& boxes, RecordList& catalogue,
+                             RecordList& ownList, const Controls& controls, QWidget* panel)
     : QObject(panel)
     , m_store(store)
     , m_desktop(desktop)

@@ -21,8 +21,8 @@ class OwnListPanel : public QWidget {
     Q_OBJECT
 
 public:
-    OwnListPanel(const CatalogueStore& store, Desktop& desktop, ConfirmationTimer& confirmationTimer,
-                 QWidget* parent);
+    OwnListPanel(const CatalogueStore& store, Desktop& desktop,
+                 ConfirmationTimer& confirmationTimer, QWidget* parent);
 
     // Readies the panel for a fresh visit: empty entry boxes and the catalogue list read
     // again from the whole-catalogue file. The search box keeps its text and is not run again.

@@ -66,7 +66,8 @@ bool xServerAnswers(const QString& display)
 // the runtime folder.
 bool compositorAnswers(const QProcessEnvironment& environment)
 {
-    QString socket = environment.value(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-0"));
+    QString socket =
+        environment.value(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-0"));
     if (QDir::isRelativePath(socket)) {
         const QString runtime = environment.value(QStringLiteral("XDG_RUNTIME_DIR"));
         if (runtime.isEmpty())

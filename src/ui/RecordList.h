@@ -23,8 +23,8 @@ class RecordList : public QObject {
 
 public:
     // search may be null.
-    RecordList(const CatalogueStore& store, Desktop& desktop, EmoticonList* list,
-               QLineEdit* search, QObject* parent);
+    RecordList(const CatalogueStore& store, Desktop& desktop, EmoticonList* list, QLineEdit* search,
+               QObject* parent);
 
     // How the entries show the names: as the file's layout lists them (see listEntries), or
     // without the blanks at both ends.

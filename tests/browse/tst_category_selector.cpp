@@ -158,17 +158,16 @@ void TestCategorySelector::missingOrUnreadableFilesGiveEmptyLists_data()
     QTest::addColumn<QString>("inItsPlace"); // "folder", "unreadable" or nothing
     QTest::addColumn<QString>("reason");     // in the "Erro" box of each fill, or none
 
-    QTest::newRow("category file") << u"CELEBRIDADES"_s << u"celebrit.bra"_s << QString()
-                                   << QString();
+    QTest::newRow("category file")
+        << u"CELEBRIDADES"_s << u"celebrit.bra"_s << QString() << QString();
     QTest::newRow("own list") << u"LISTA PRÓPRIA"_s << u"custom.bra"_s << QString() << QString();
     QTest::newRow("whole catalogue") << u"TODOS"_s << u"all.bra"_s << QString() << QString();
     QTest::newRow("whole catalogue, a folder")
         << u"TODOS"_s << u"all.bra"_s << u"folder"_s << u"existe uma pasta com esse nome"_s;
     QTest::newRow("whole catalogue, mode 000")
         << u"TODOS"_s << u"all.bra"_s << u"unreadable"_s << u"sem permissão de acesso"_s;
-    QTest::newRow("own list, a folder")
-        << u"LISTA PRÓPRIA"_s << u"custom.bra"_s << u"folder"_s
-        << u"existe uma pasta com esse nome"_s;
+    QTest::newRow("own list, a folder") << u"LISTA PRÓPRIA"_s << u"custom.bra"_s << u"folder"_s
+                                        << u"existe uma pasta com esse nome"_s;
 }
 
 // Chosen, another entry, then chosen again: a file that is there but cannot be read is reported

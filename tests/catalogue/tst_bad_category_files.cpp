@@ -74,7 +74,8 @@ void TestBadCategoryFiles::whatLiesThereListsWhatTheLayoutSays_data()
         << u"file"_s << twoRecords.left(999) << 0 << 0 << QString();
     QTest::newRow("1051 bytes: one record and a byte")
         << u"file"_s << twoRecords.left(1051) << 0 << 1 << QString();
-    QTest::newRow("a folder") << u"folder"_s << none << 0 << 0 << u"existe uma pasta com esse nome"_s;
+    QTest::newRow("a folder") << u"folder"_s << none << 0 << 0
+                              << u"existe uma pasta com esse nome"_s;
     QTest::newRow("a named pipe, which no one writes")
         << u"pipe"_s << none << 0 << 0 << u"não é um arquivo comum"_s;
     QTest::newRow("a file without read rights")
@@ -111,7 +112,8 @@ void TestBadCategoryFiles::whatLiesThereListsWhatTheLayoutSays()
     const ReadResult read = store.readRecords(source);
     QCOMPARE(listEntries(read.bytes, source.layout).size(), entries);
     QCOMPARE(read.failure ? read.failure->message() : QString(),
-             reason.isEmpty() ? reason : u"Não foi possível ler o arquivo %1: %2."_s.arg(m_path, reason));
+             reason.isEmpty() ? reason
+                              : u"Não foi possível ler o arquivo %1: %2."_s.arg(m_path, reason));
     QCOMPARE(store.readShownTexts(source, entries).has_value(), false);
     if (entries > 0)
         QCOMPARE(store.readShownTexts(source, entries - 1), (EmoticonTexts{u"Gato"_s, u"=^.^="_s}));
