@@ -28,7 +28,7 @@ QString withTrailingSeparator(const QString& folder)
 
 // At most maxBytes from offset of the data file at path. A user's file is read as the user's
 // files are opened (see SystemFile::Links).
-ReadResult readPart(const QString& path, bool usersFile, qint64 offset, qint64 maxBytes)
+ReadResult readDataFile(const QString& path, bool usersFile, qint64 offset, qint64 maxBytes)
 {
     const Links links = usersFile ? Links::InUsersOwnFolderOnly : Links::Follow;
     ReadResult read;
@@ -84,7 +84,7 @@ ListSource CatalogueStore::sourceOf(const Category& category) const
 ReadResult CatalogueStore::readRecords(const ListSource& source) const
 {
     ReadResult read =
-        readPart(source.path, isOwnList(source), recordOffset(source, 0), SystemFile::ToTheEnd);
+        readDataFile(source.path, isOwnList(source), recordOffset(source, 0), SystemFile::ToTheEnd);
     read.bytes.truncate(read.bytes.size() - read.bytes.size() % EmoticonRecord::Size);
     return read;
 }
@@ -92,8 +92,8 @@ ReadResult CatalogueStore::readRecords(const ListSource& source) const
 std::optional<EmoticonRecord> CatalogueStore::readRecord(const ListSource& source,
                                                          qint64 index) const
 {
-    const ReadResult read =
-        readPart(source.path, isOwnList(source), recordOffset(source, index), EmoticonRecord::Size);
+    const ReadResult read = readDataFile(source.path, isOwnList(source),
+                                         recordOffset(source, index), EmoticonRecord::Size);
     if (read.bytes.size() < EmoticonRecord::Size)
         return std::nullopt;
     return EmoticonRecord::fromBytes(read.bytes);
@@ -111,5 +111,5 @@ std::optional<EmoticonTexts> CatalogueStore::readShownTexts(const ListSource& so
 ReadResult CatalogueStore::readStart(QAnyStringView fileName, qint64 maxBytes) const
 {
     const QString name = fileName.toString();
-    return readPart(pathOf(name), isWrittenByProgram(name), 0, maxBytes);
+    return readDataFile(pathOf(name), isWrittenByProgram(name), 0, maxBytes);
 }

@@ -52,7 +52,8 @@ std::optional<FileFailure> OwnListFile::append(const EmoticonRecord& record)
     if (!error)
         error = file.syncToDisk();
     if (error) {
-        // Whatever part of the record reached the file goes again: the file stays as it was.
+        // Whatever part of the record reached the file goes again: the file stays as it was. A
+        // disk that fails even that leaves it changed, and the failure says so.
         const bool cutBack = !file.resize(length);
         return FileFailure{
             .action = Action::Write, .path = path, .error = error, .leftAsItWas = cutBack};

@@ -6,28 +6,19 @@
 #include <QDir>
 #include <QFile>
 #include <algorithm>
+#include <cerrno>
 #include <cstddef>
 #include <cstring>
-#include <netinet/in.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 namespace {
 
-// Whether something takes a connection at address; one that cannot even be tried is taken to.
-bool answers(int family, const sockaddr* address, socklen_t size)
-{
-    const int descriptor = ::socket(family, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (descriptor < 0)
-        return true;
-    const bool connected = ::connect(descriptor, address, size) == 0;
-    ::close(descriptor);
-    return connected;
-}
-
-// A local socket, in Linux's abstract namespace when abstract.
-bool localAnswers(const QByteArray& path, bool abstract)
+// Whether something takes a connection on the local socket at path (in Linux's abstract
+// namespace when abstract), without waiting: one too busy to take it now is there, and so is
+// one that cannot even be tried.
+bool answers(const QByteArray& path, bool abstract)
 {
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
@@ -35,13 +26,20 @@ bool localAnswers(const QByteArray& path, bool abstract)
     if (path.isEmpty() || start + std::size_t(path.size()) >= sizeof address.sun_path)
         return false;
     std::memcpy(address.sun_path + start, path.constData(), std::size_t(path.size()));
-    return answers(AF_UNIX, reinterpret_cast<const sockaddr*>(&address),
-                   socklen_t(offsetof(sockaddr_un, sun_path) + start + std::size_t(path.size())));
+    const int descriptor = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (descriptor < 0)
+        return true;
+    const auto size = socklen_t(offsetof(sockaddr_un, sun_path) + start + std::size_t(path.size()));
+    const bool connected =
+        ::connect(descriptor, reinterpret_cast<const sockaddr*>(&address), size) == 0 ||
+        errno == EAGAIN;
+    ::close(descriptor);
+    return connected;
 }
 
 // DISPLAY names this machine's X server N as ":N" or "unix:N" (a screen may follow a dot),
-// which listens on /tmp/.X11-unix/XN, in the abstract namespace too, and perhaps on TCP port
-// 6000 + N. Another form (a host, a path) is taken to answer: only the X library could tell.
+// which listens on /tmp/.X11-unix/XN, in the abstract namespace too. Another form (a host, as
+// ssh's forwarding gives, or a path) is taken to answer: only the X library could tell.
 bool xServerAnswers(const QString& display)
 {
     if (display.isEmpty())
@@ -54,12 +52,7 @@ bool xServerAnswers(const QString& display)
     if (!isNumber)
         return true;
     const QByteArray socket = "/tmp/.X11-unix/X" + QByteArray::number(server);
-    sockaddr_in tcp{};
-    tcp.sin_family = AF_INET;
-    tcp.sin_port = htons(ushort(6000 + server));
-    tcp.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    return localAnswers(socket, true) || localAnswers(socket, false) ||
-           answers(AF_INET, reinterpret_cast<const sockaddr*>(&tcp), sizeof tcp);
+    return answers(socket, true) || answers(socket, false);
 }
 
 // WAYLAND_DISPLAY names the compositor's socket, a path or a name (by default wayland-0) in
@@ -74,7 +67,7 @@ bool compositorAnswers(const QProcessEnvironment& environment)
             return false;
         socket = runtime + u'/' + socket;
     }
-    return localAnswers(QFile::encodeName(socket), false);
+    return answers(QFile::encodeName(socket), false);
 }
 
 // Whether Qt's platform plugin can show a window here.

@@ -43,8 +43,8 @@ void warnNotTheUsersAlone(const QString& path)
              qUtf8Printable(path));
 }
 
-// So it is without a lock file, or a socket that later starts can reach: the lock that no later
-// start could ask about is given up.
+// Likewise without a lock file, or without a socket that later starts can reach (the lock, which
+// no later start could ask about, is then given up).
 void warnUnlocked(const FileFailure& failure)
 {
     qWarning("Quillane Emoticon: %s Sem ele, nada impede que o programa seja aberto duas vezes.",

@@ -228,7 +228,7 @@ void TestOwnListFile::failureIsReportedAndLeavesTheFileAsItWas_data()
     QTest::addColumn<QString>("operation");
     QTest::addColumn<std::optional<QByteArray>>("before");
     QTest::addColumn<QString>("readOnly"); // "folder", "file" or ""
-    QTest::addColumn<int>("faultStep");    // a simulated failure at these Steps, or -1
+    QTest::addColumn<int>("faultStep");    // a simulated failure at this Step, or -1
     QTest::addColumn<std::errc>("faultError");
     QTest::addColumn<QString>("message"); // %1 stands for the data folder
 
@@ -264,9 +264,8 @@ void TestOwnListFile::failureIsReportedAndLeavesTheFileAsItWas_data()
         << u"Não foi possível gravar o arquivo %1custom.tmp: erro de leitura ou gravação no "
            "disco."_s;
     QTest::newRow("remove, the new list cannot take the old one's rights")
-        << u"remove"_s << before << QString() << int(Step::Rights)
-        << std::errc::operation_not_permitted
-        << u"Não foi possível criar o arquivo %1custom.tmp: operação não permitida."_s;
+        << u"remove"_s << before << QString() << int(Step::Rights) << std::errc::permission_denied
+        << u"Não foi possível criar o arquivo %1custom.tmp: "_s + denied;
     QTest::newRow("remove, rename fails")
         << u"remove"_s << before << QString() << int(Step::Rename)
         << std::errc::device_or_resource_busy
