@@ -41,8 +41,7 @@ check() {
     if [ -z "${3:-}" ]; then
         launch_program "${without_file_rights[@]}" "$program_folder/quillane-emoticon"
     else
-        "${without_file_rights[@]}" "$program_folder/quillane-emoticon" &
-        pid=$!
+        "${without_file_rights[@]}" "$program_folder/quillane-emoticon" & pid=$!
         error_box_closed "$1" "at the start"
         find_window
         click_panel 2000 2990 && xdotool key Tab Home # the search box, the selector: "COMIDAS"
@@ -73,7 +72,7 @@ all=$program_folder/all.bra
 two_records() { leading_block; record Gato '=^.^='; record Sol '8-)'; }
 
 for length in 0 999 1000 1049 1050 1051 1099; do
-    two_records | head -c "$length" >"$all"
+    two_records >"$all" && truncate -s "$length" "$all" # no pipe: head -c 0 ends it at once
     last=
     [ "$length" -lt 1050 ] || last='=^.^='
     check "$length bytes" "$last"
