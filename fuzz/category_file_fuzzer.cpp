@@ -40,7 +40,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CatalogueStore store(folder.path());
     const ListSource source{Category::Layout::CategoryFile, store.pathOf(u"all.bra")};
 
-    const QStringList entries = store.readCategoryEntries(source.path);
+    const ReadResult read = store.readRecords(source);
+    require(!read.failure, "a file that is there is read");
+    const QStringList entries = listEntries(read.bytes, source.layout);
     const qsizetype count =
         bytes.size() < LeadingBlockSize ? 0 : (bytes.size() - LeadingBlockSize) / RecordSize;
     require(entries.size() == count, "one entry per whole record after the leading block");
@@ -48,11 +50,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const QByteArrayView record = bytes.sliced(LeadingBlockSize + RecordSize * k, RecordSize);
         require(entries[k] == listEntry(record.first(NameWidth)),
                 "an entry is its name cut at the terminator, or the raw field");
-        const std::optional<EmoticonRecord> read = store.readCategoryRecord(source.path, k);
-        require(read && read->toBytes() == record, "an entry's record is read at its offset");
+        const std::optional<EmoticonRecord> again = store.readRecord(source, k);
+        require(again && again->toBytes() == record, "an entry's record is read at its offset");
         require(store.readShownTexts(source, k) == shownTexts(record),
                 "the texts shown are the fields cut at their terminators, or nothing");
     }
-    require(!store.readCategoryRecord(source.path, count), "no record past the last whole one");
+    require(!store.readRecord(source, count), "no record past the last whole one");
     return 0;
 }

@@ -25,20 +25,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CatalogueStore store(folder.path());
     const ListSource source{Category::Layout::OwnList, store.pathOf(ownList)};
 
-    const QStringList entries = store.readOwnListNames();
+    const ReadResult read = store.readRecords(source);
+    require(!read.failure, "a file that is there is read");
+    const QStringList entries = listEntries(read.bytes, source.layout);
     const qsizetype count = bytes.size() / RecordSize;
     require(entries.size() == count, "one entry per whole record");
     for (qsizetype i = 0; i < count; ++i) {
         const QByteArrayView record = bytes.sliced(RecordSize * i, RecordSize);
         require(entries[i] == Windows1252::decode(record.first(NameWidth)),
                 "an entry is its name field as stored");
-        const std::optional<EmoticonRecord> read = store.readOwnListRecord(i);
-        require(read && read->toBytes() == record, "an entry's record is read at its offset");
+        const std::optional<EmoticonRecord> again = store.readRecord(source, i);
+        require(again && again->toBytes() == record, "an entry's record is read at its offset");
         const EmoticonTexts texts{Windows1252::decode(trimmed(record.first(NameWidth))),
                                   Windows1252::decode(trimmed(record.sliced(NameWidth)))};
         require(store.readShownTexts(source, i) == texts, "the texts shown are the trimmed fields");
     }
-    require(!store.readOwnListRecord(count), "no record past the last whole one");
+    require(!store.readRecord(source, count), "no record past the last whole one");
 
     // The first byte picks the entry to remove, as a selection in the list would.
     QByteArray kept = bytes.first(count * RecordSize).toByteArray();

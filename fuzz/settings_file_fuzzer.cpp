@@ -37,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SettingsFile settings(store);
 
     const bool on = startsWithTaggedYes(bytes);
-    require(settings.readAlwaysOnTop() == on, "on exactly for the tagged text YYY, in any case");
+    require(settings.readAlwaysOnTop().alwaysOnTop == on,
+            "on exactly for the tagged text YYY, in any case");
     require(SettingsFile::holdsOn(bytes) == on, "the bytes read alone say the same");
 
     require(!settings.writeAlwaysOnTop(!on), "the choice is written");
@@ -45,6 +46,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                 bytes.sliced(std::min<qsizetype>(7, bytes.size())).toByteArray();
     require(folder.read(name) == expected,
             "the writer replaces the first 7 bytes and keeps the rest");
-    require(settings.readAlwaysOnTop() == !on, "the choice reads back as written");
+    require(settings.readAlwaysOnTop().alwaysOnTop == !on, "the choice reads back as written");
     return 0;
 }

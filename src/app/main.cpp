@@ -36,10 +36,15 @@ void bringForward(QWidget& window, const QByteArray& activationToken)
 
 int main(int argc, char* argv[])
 {
-    const QByteArray platform =
-        DisplayPlatform::forSession(QProcessEnvironment::systemEnvironment());
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QByteArray platform = DisplayPlatform::forSession(environment);
     if (!platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", platform);
+    if (!DisplayPlatform::hasDisplay(environment, DisplayPlatform::tried(argc, argv))) {
+        qCritical("Quillane Emoticon: não há tela onde abrir a janela (nenhum servidor X ou "
+                  "compositor Wayland responde).");
+        return 1;
+    }
     QApplication application(argc, argv);
     // The programs the links start choose their own platform.
     if (!platform.isEmpty())

@@ -9,7 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 
-CategorySelector::CategorySelector(CatalogueStore& store, QComboBox* cboGeneralCategory,
+CategorySelector::CategorySelector(const CatalogueStore& store, QComboBox* cboGeneralCategory,
                                    RecordList& emoticons, QLabel* lblGeneralEmoticonsNum,
                                    QObject* parent)
     : QObject(parent)
@@ -22,6 +22,8 @@ CategorySelector::CategorySelector(CatalogueStore& store, QComboBox* cboGeneralC
         m_selector->addItem(category.entryText.toString());
     // activated() comes from the user only, also when an entry is chosen again.
     connect(m_selector, &QComboBox::activated, this, &CategorySelector::cboGeneralCategory_Click);
+    connect(&m_emoticons, &RecordList::filled, m_count,
+            [this](int count) { m_count->setText(QString::number(count)); });
 }
 
 void CategorySelector::choose(QStringView entryText)
@@ -34,15 +36,5 @@ void CategorySelector::cboGeneralCategory_Click()
 {
     emit categoryChosen();
     if (const Category* category = categoryWithEntry(m_selector->currentText()))
-        load(*category);
-}
-
-void CategorySelector::load(const Category& category)
-{
-    const ListSource source = m_store.sourceOf(category);
-    const QStringList entries = source.layout == Category::Layout::OwnList
-                                    ? m_store.readOwnListNames()
-                                    : m_store.readCategoryEntries(source.path);
-    m_emoticons.setEntries(source, entries);
-    m_count->setText(QString::number(entries.size()));
+        m_emoticons.fill(m_store.sourceOf(*category));
 }

@@ -10,17 +10,17 @@ class CatalogueStore;
 class QComboBox;
 class QLabel;
 class RecordList;
-struct Category;
 
 // The category selector of the browse panel: fills the emoticon list from the chosen category's
-// file, one entry per record in file order, and shows how many it holds. The list is never
-// sorted or filtered, so an entry's index is its record's address.
+// file, one entry per record in file order (a category file's as the category layout reads
+// them, the own list's names as they are stored), and shows how many it holds. The list is
+// never sorted or filtered, so an entry's index is its record's address.
 class CategorySelector : public QObject {
     Q_OBJECT
 
 public:
-    CategorySelector(CatalogueStore& store, QComboBox* cboGeneralCategory, RecordList& emoticons,
-                     QLabel* lblGeneralEmoticonsNum, QObject* parent);
+    CategorySelector(const CatalogueStore& store, QComboBox* cboGeneralCategory,
+                     RecordList& emoticons, QLabel* lblGeneralEmoticonsNum, QObject* parent);
 
     // Chooses an entry as the user does: selects it and loads its list.
     void choose(QStringView entryText);
@@ -34,11 +34,7 @@ signals:
     void categoryChosen();
 
 private:
-    // What every entry loads: its file's entries (a category file's as the category layout
-    // reads them, the own list's names as they are stored).
-    void load(const Category& category);
-
-    CatalogueStore& m_store;
+    const CatalogueStore& m_store;
     QComboBox* m_selector;
     RecordList& m_emoticons;
     QLabel* m_count;

@@ -131,7 +131,7 @@ const PictureRow RotatePicture = {.objectName = "imgGeneralRotate",
 
 } // namespace
 
-GeneralPanel::GeneralPanel(CatalogueStore& store, Desktop& desktop,
+GeneralPanel::GeneralPanel(const CatalogueStore& store, Desktop& desktop,
                            ConfirmationTimer& confirmationTimer, QWidget* parent)
     : QWidget(parent)
 {
@@ -161,7 +161,7 @@ GeneralPanel::GeneralPanel(CatalogueStore& store, Desktop& desktop,
     QLineEdit* search =
         Controls::makeTextBox(this, {"txtGeneralSearch", Twips::rect(1200, 2880, 2055, 240)});
     searchHeading->setBuddy(search);
-    auto* emoticons = new RecordList(store, list, search, this);
+    auto* emoticons = new RecordList(store, desktop, list, search, this);
     m_categories = new CategorySelector(store, buildCategorySelector(categoryHeading), *emoticons,
                                         count, this);
     m_preview = new EmoticonPreview(buildPreview(view, size), this);

@@ -23,8 +23,8 @@ class GeneralPanel : public QWidget {
     Q_OBJECT
 
 public:
-    GeneralPanel(CatalogueStore& store, Desktop& desktop, ConfirmationTimer& confirmationTimer,
-                 QWidget* parent);
+    GeneralPanel(const CatalogueStore& store, Desktop& desktop,
+                 ConfirmationTimer& confirmationTimer, QWidget* parent);
 
     // The state every start opens with: "Médio", "Visão Original", an empty preview, the
     // whole catalogue listed.

@@ -5,11 +5,13 @@
 
 #include "DataFileNames.h"
 #include "RecordLayout.h"
-#include "Windows1252.h"
+#include "SystemFile.h"
 
 #include <QDir>
 
 namespace {
+
+using Links = SystemFile::Links;
 
 // The files the program writes; the category files are delivered with it and only read.
 bool isWrittenByProgram(QStringView fileName)
@@ -24,15 +26,35 @@ QString withTrailingSeparator(const QString& folder)
     return folder.endsWith(separator) ? folder : folder + separator;
 }
 
-// The name fields of the records in a block of whole records.
-QStringList nameFieldsOf(const QByteArray& records)
+// At most maxBytes from offset of the data file at path. A user's file is read as the user's
+// files are opened (see SystemFile::Links).
+ReadResult readDataFile(const QString& path, bool usersFile, qint64 offset, qint64 maxBytes)
 {
-    QStringList names;
-    names.reserve(records.size() / EmoticonRecord::Size);
-    for (qsizetype at = 0; at + EmoticonRecord::Size <= records.size(); at += EmoticonRecord::Size)
-        names.append(
-            Windows1252::decode(QByteArrayView(records).sliced(at, EmoticonRecord::NameWidth)));
-    return names;
+    const Links links = usersFile ? Links::InUsersOwnFolderOnly : Links::Follow;
+    ReadResult read;
+    const std::error_code error = SystemFile::readPart(path, links, offset, maxBytes, read.bytes);
+    if (error == std::errc::no_such_file_or_directory) {
+        // Where it cannot be made (a folder without write rights), it stays missing and so reads
+        // as empty; the next change to it names why.
+        if (usersFile) {
+            const SystemFile created(path, SystemFile::Mode::ReadCreating, links);
+        }
+        return {};
+    }
+    if (error)
+        read.failure = FileFailure{FileFailure::Action::Read, path, error};
+    return read;
+}
+
+bool isOwnList(const ListSource& source)
+{
+    return source.layout == Category::Layout::OwnList;
+}
+
+qint64 recordOffset(const ListSource& source, qint64 index)
+{
+    return isOwnList(source) ? RecordLayout::ownListRecordOffset(index)
+                             : RecordLayout::categoryRecordOffset(index);
 }
 
 } // namespace
@@ -59,59 +81,35 @@ ListSource CatalogueStore::sourceOf(const Category& category) const
     return {category.layout, pathOf(category.fileName)};
 }
 
-QStringList CatalogueStore::readCategoryEntries(const QString& path)
+ReadResult CatalogueStore::readRecords(const ListSource& source) const
 {
-    QStringList entries;
-    if (m_channel.openExisting(path)) {
-        const qint64 count = RecordLayout::categoryRecordCount(m_channel.length());
-        entries = nameFieldsOf(
-            m_channel.readAt(RecordLayout::LeadingBlockSize, count * EmoticonRecord::Size));
-        for (QString& entry : entries)
-            entry = categoryListEntry(entry);
-    }
-    m_channel.close();
-    return entries;
+    ReadResult read =
+        readDataFile(source.path, isOwnList(source), recordOffset(source, 0), SystemFile::ToTheEnd);
+    read.bytes.truncate(read.bytes.size() - read.bytes.size() % EmoticonRecord::Size);
+    return read;
 }
 
-QStringList CatalogueStore::readOwnListNames()
+std::optional<EmoticonRecord> CatalogueStore::readRecord(const ListSource& source,
+                                                         qint64 index) const
 {
-    QStringList entries;
-    if (m_channel.openOrCreate(pathOf(DataFileNames::OwnList))) {
-        const qint64 count = RecordLayout::ownListRecordCount(m_channel.length());
-        entries = nameFieldsOf(m_channel.readAt(0, count * EmoticonRecord::Size));
-    }
-    m_channel.close();
-    return entries;
-}
-
-std::optional<EmoticonRecord> CatalogueStore::readCategoryRecord(const QString& path, qint64 index)
-{
-    if (!m_channel.openExisting(path))
+    const ReadResult read = readDataFile(source.path, isOwnList(source),
+                                         recordOffset(source, index), EmoticonRecord::Size);
+    if (read.bytes.size() < EmoticonRecord::Size)
         return std::nullopt;
-    return readRecordAt(RecordLayout::categoryRecordOffset(index));
+    return EmoticonRecord::fromBytes(read.bytes);
 }
 
-std::optional<EmoticonRecord> CatalogueStore::readOwnListRecord(qint64 index)
+std::optional<EmoticonTexts> CatalogueStore::readShownTexts(const ListSource& source,
+                                                            qint64 index) const
 {
-    if (!m_channel.openOrCreate(pathOf(DataFileNames::OwnList)))
-        return std::nullopt;
-    return readRecordAt(RecordLayout::ownListRecordOffset(index));
-}
-
-std::optional<EmoticonTexts> CatalogueStore::readShownTexts(const ListSource& source, qint64 index)
-{
-    const std::optional<EmoticonRecord> record = source.layout == Category::Layout::OwnList
-                                                     ? readOwnListRecord(index)
-                                                     : readCategoryRecord(source.path, index);
+    const std::optional<EmoticonRecord> record = readRecord(source, index);
     if (!record)
         return std::nullopt;
     return shownTexts(*record, source.layout);
 }
 
-std::optional<EmoticonRecord> CatalogueStore::readRecordAt(qint64 offset)
+ReadResult CatalogueStore::readStart(QAnyStringView fileName, qint64 maxBytes) const
 {
-    const QByteArray bytes = m_channel.readAt(offset, EmoticonRecord::Size);
-    if (bytes.size() < EmoticonRecord::Size)
-        return std::nullopt;
-    return EmoticonRecord::fromBytes(bytes);
+    const QString name = fileName.toString();
+    return readDataFile(pathOf(name), isWrittenByProgram(name), 0, maxBytes);
 }

@@ -4,16 +4,24 @@
 #pragma once
 
 #include "EmoticonRecord.h"
-#include "FileChannel.h"
+#include "FileFailure.h"
 #include "ListSource.h"
 
 #include <QAnyStringView>
+#include <QByteArray>
 #include <QString>
-#include <QStringList>
 #include <optional>
 
-// The program's data files and the reading of them. Nothing is cached: every call measures and
-// reads its file again, in one read, through the shared file channel.
+// What one read of a data file found. A missing file is no failure: it reads as empty.
+struct ReadResult {
+    QByteArray bytes; // a list's fill: its whole records, as one block in record order
+    std::optional<FileFailure> failure;
+};
+
+// The program's data files and the reading of them. Nothing is cached and nothing stays open:
+// every read opens its file, measures it, reads it and closes it again, in one call. A missing
+// file reads as empty, in silence (one the program keeps for the user, the own list or the
+// settings, is then created empty); one that is there but cannot be read is a failure.
 class CatalogueStore {
 public:
     // programFolder is the folder that holds the program; the data files sit beside it.
@@ -28,32 +36,21 @@ public:
     // program writes.
     QString pathOf(QAnyStringView fileName) const;
 
-    FileChannel& channel() { return m_channel; }
-
     // The file a category's list is read from.
     ListSource sourceOf(const Category& category) const;
 
-    // One 35-character entry per record of a category file, in record order (see
-    // categoryListEntry). A missing or short file has none.
-    QStringList readCategoryEntries(const QString& path);
+    // Every whole record of the file a list is filled from (a trailing piece is none).
+    ReadResult readRecords(const ListSource& source) const;
 
-    // The name fields of the own list, exactly as stored. A missing own list is created.
-    QStringList readOwnListNames();
+    // The record behind the list entry at index, and its texts as the panels show them (see
+    // shownTexts); none when the file does not reach that record or cannot be read.
+    std::optional<EmoticonRecord> readRecord(const ListSource& source, qint64 index) const;
+    std::optional<EmoticonTexts> readShownTexts(const ListSource& source, qint64 index) const;
 
-    // The record behind a list entry; none when the file does not reach that far. These
-    // reads leave the channel open.
-    std::optional<EmoticonRecord> readCategoryRecord(const QString& path, qint64 index);
-    std::optional<EmoticonRecord> readOwnListRecord(qint64 index);
-
-    // The texts of the record behind the entry at index of a list filled from source, as the
-    // panels show them (see shownTexts); none when the file no longer reaches that record.
-    // Leaves the channel open, as the record reads do.
-    std::optional<EmoticonTexts> readShownTexts(const ListSource& source, qint64 index);
+    // At most maxBytes from the start of the data file fileName.
+    ReadResult readStart(QAnyStringView fileName, qint64 maxBytes) const;
 
 private:
-    std::optional<EmoticonRecord> readRecordAt(qint64 offset);
-
     QString m_programFolder;
     QString m_userFilesFolder;
-    FileChannel m_channel;
 };

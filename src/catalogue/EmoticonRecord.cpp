@@ -62,6 +62,18 @@ QString categoryListEntry(QStringView nameField)
     return entry;
 }
 
+QStringList listEntries(QByteArrayView records, Category::Layout layout)
+{
+    QStringList entries;
+    entries.reserve(records.size() / EmoticonRecord::Size);
+    for (qsizetype at = 0; at + EmoticonRecord::Size <= records.size();
+         at += EmoticonRecord::Size) {
+        const QString name = Windows1252::decode(records.sliced(at, EmoticonRecord::NameWidth));
+        entries.append(layout == Category::Layout::OwnList ? name : categoryListEntry(name));
+    }
+    return entries;
+}
+
 EmoticonTexts shownTexts(const EmoticonRecord& record, Category::Layout layout)
 {
     if (layout == Category::Layout::OwnList)

@@ -33,14 +33,13 @@ std::optional<FileFailure> refusedToReplace(Action action, const QString& path)
 
 } // namespace
 
-OwnListFile::OwnListFile(CatalogueStore& store)
+OwnListFile::OwnListFile(const CatalogueStore& store)
     : m_store(store)
 {
 }
 
 std::optional<FileFailure> OwnListFile::append(const EmoticonRecord& record)
 {
-    m_store.channel().close();
     const QString path = m_store.pathOf(DataFileNames::OwnList);
     SystemFile file(path, Mode::WriteCreating, Links::InUsersOwnFolderOnly);
     if (!file.isOpen())
@@ -53,16 +52,17 @@ std::optional<FileFailure> OwnListFile::append(const EmoticonRecord& record)
     if (!error)
         error = file.syncToDisk();
     if (error) {
-        // Whatever part of the record reached the file goes again: the file stays as it was.
-        file.resize(length);
-        return FileFailure{Action::Write, path, error};
+        // Whatever part of the record reached the file goes again: the file stays as it was. A
+        // disk that fails even that leaves it changed, and the failure says so.
+        const bool cutBack = !file.resize(length);
+        return FileFailure{
+            .action = Action::Write, .path = path, .error = error, .leftAsItWas = cutBack};
     }
     return std::nullopt;
 }
 
 std::optional<FileFailure> OwnListFile::remove(qint64 index)
 {
-    m_store.channel().close();
     const QString listPath = m_store.pathOf(DataFileNames::OwnList);
     const QString path = SystemFile::replacedPath(listPath);
     QByteArray records;
@@ -85,7 +85,6 @@ std::optional<FileFailure> OwnListFile::remove(qint64 index)
 
 std::optional<FileFailure> OwnListFile::clear()
 {
-    m_store.channel().close();
     const QString path = SystemFile::replacedPath(m_store.pathOf(DataFileNames::OwnList));
     if (auto failure = refusedToReplace(Action::Delete, path))
         return failure;

@@ -10,13 +10,14 @@
 
 class CatalogueStore;
 
-// The changes to the own list's file. Each closes the shared file channel first, measures
-// the file again and counts whole records only (a trailing piece of a record is none); each
-// leaves whole records behind, and after a failure the file as it was. A custom.bra that is a
-// link the user made stays one: the file it leads to is changed.
+// The changes to the own list's file. Each measures the file again and counts whole records
+// only (a trailing piece of a record is none); each leaves whole records behind, and after a
+// failure the file as it was, unless the failure says otherwise (a disk that fails even to take
+// back a part written). A custom.bra that is a link the user made stays one: the file it leads
+// to is changed.
 class OwnListFile {
 public:
-    explicit OwnListFile(CatalogueStore& store);
+    explicit OwnListFile(const CatalogueStore& store);
 
     // Writes record after the last whole record, creating the file when it is missing, and
     // forces it to disk.
@@ -31,5 +32,5 @@ public:
     std::optional<FileFailure> clear();
 
 private:
-    CatalogueStore& m_store;
+    const CatalogueStore& m_store;
 };

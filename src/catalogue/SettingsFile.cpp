@@ -19,24 +19,20 @@ constexpr QStringView Off = u"NNN";
 
 } // namespace
 
-SettingsFile::SettingsFile(CatalogueStore& store)
+SettingsFile::SettingsFile(const CatalogueStore& store)
     : m_store(store)
 {
 }
 
-bool SettingsFile::readAlwaysOnTop()
+SettingsFile::Choice SettingsFile::readAlwaysOnTop() const
 {
-    FileChannel& channel = m_store.channel();
-    channel.openOrCreate(m_store.pathOf(DataFileNames::Settings));
     // The longest text a 16-bit length can announce.
-    const QByteArray bytes = channel.readAt(0, HeaderSize + 0xFFFF);
-    channel.close();
-    return holdsOn(bytes);
+    const ReadResult read = m_store.readStart(DataFileNames::Settings, HeaderSize + 0xFFFF);
+    return {holdsOn(read.bytes), read.failure};
 }
 
-std::optional<FileFailure> SettingsFile::writeAlwaysOnTop(bool on)
+std::optional<FileFailure> SettingsFile::writeAlwaysOnTop(bool on) const
 {
-    m_store.channel().close();
     const QString path = m_store.pathOf(DataFileNames::Settings);
     SystemFile file(path, SystemFile::Mode::WriteCreating, SystemFile::Links::InUsersOwnFolderOnly);
     std::error_code error = file.openError();

@@ -16,20 +16,25 @@ class CatalogueStore;
 // each), then the text, "YYY" for on or "NNN" for off.
 class SettingsFile {
 public:
-    explicit SettingsFile(CatalogueStore& store);
+    explicit SettingsFile(const CatalogueStore& store);
+
+    struct Choice {
+        bool alwaysOnTop;
+        std::optional<FileFailure> failure; // a file that is there but cannot be read
+    };
 
     // Whether the file holds the tagged text "YYY", in any case. A missing file is created
-    // empty; it, and anything else, reads as off.
-    bool readAlwaysOnTop();
+    // empty; it, one that cannot be read, and anything else read as off.
+    Choice readAlwaysOnTop() const;
 
     // Writes the choice as a tagged text at the start of the file, creating the file when it
     // is missing. A longer file keeps the bytes beyond.
-    std::optional<FileFailure> writeAlwaysOnTop(bool on);
+    std::optional<FileFailure> writeAlwaysOnTop(bool on) const;
 
     // The reading and the writing of the bytes alone.
     static bool holdsOn(QByteArrayView bytes);
     static QByteArray bytesOf(bool on);
 
 private:
-    CatalogueStore& m_store;
+    const CatalogueStore& m_store;
 };

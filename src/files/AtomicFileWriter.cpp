@@ -61,7 +61,9 @@ std::optional<FileFailure> AtomicFileWriter::replace(const QString& path, QByteA
                              SystemFile::Links::InUsersOwnFolderOnly);
         if (!temporary.isOpen())
             return FileFailure{Action::Create, m_temporaryPath, temporary.openError()};
-        temporary.takeRightsOf(rightsOf);
+        // Never a private list made readable to others for want of its rights.
+        if (const std::error_code error = temporary.takeRightsOf(rightsOf))
+            return FileFailure{Action::Create, m_temporaryPath, error};
         if (const std::error_code error = temporary.writeAt(0, bytes))
             return FileFailure{Action::Write, m_temporaryPath, error};
         // The rename that follows must not reach the disk before the content does.

@@ -32,6 +32,7 @@ const Reason Reasons[] = {
     {std::errc::not_enough_memory, u"memória insuficiente"},
     {std::errc::invalid_argument, u"não é um arquivo comum"},
     {std::errc::too_many_symbolic_link_levels, u"o arquivo é um link que não leva a um arquivo"},
+    {std::errc::address_in_use, u"o nome já está em uso"},
 };
 
 // In the order of UserFileRefusal.

@@ -31,6 +31,8 @@ struct FileFailure {
     QString path;
     std::error_code error;
     QString newPath = {}; // where a rename was to take the file
+    // Whether the file is as it was before the change that failed.
+    bool leftAsItWas = true;
 
     QString message() const;
 };

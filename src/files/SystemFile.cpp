@@ -20,14 +20,14 @@ namespace {
 using Step = SystemFile::Step;
 
 struct Fault {
-    Step step;
+    Step steps;
     std::errc error;
 };
 std::optional<Fault> simulatedFault;
 
 std::optional<std::error_code> simulatedAt(Step step)
 {
-    if (simulatedFault && simulatedFault->step == step)
+    if (simulatedFault && (int(simulatedFault->steps) & int(step)) != 0)
         return std::make_error_code(simulatedFault->error);
     return std::nullopt;
 }
@@ -88,10 +88,12 @@ SystemFile::SystemFile(const QString& path, Mode mode, Links links)
         return;
 
     struct stat status {};
-    ::fstat(m_descriptor, &status);
-    m_length = status.st_size;
     std::error_code refusal;
-    if (S_ISDIR(status.st_mode))
+    if (const auto fault = simulatedAt(Step::Measure))
+        refusal = *fault;
+    else if (::fstat(m_descriptor, &status) != 0)
+        refusal = systemError();
+    else if (S_ISDIR(status.st_mode))
         refusal = std::make_error_code(std::errc::is_a_directory);
     else if (!S_ISREG(status.st_mode))
         refusal = std::make_error_code(std::errc::invalid_argument);
@@ -101,6 +103,7 @@ SystemFile::SystemFile(const QString& path, Mode mode, Links links)
         close();
         m_openError = refusal;
     }
+    m_length = status.st_size;
 }
 
 SystemFile::~SystemFile()
@@ -135,6 +138,10 @@ void SystemFile::close()
 
 std::error_code SystemFile::readAt(qint64 offset, qint64 maxBytes, QByteArray& bytes) const
 {
+    if (const auto fault = simulatedAt(Step::Read)) {
+        bytes.clear();
+        return *fault;
+    }
     bytes.resize(qMax<qint64>(maxBytes, 0));
     qint64 read = 0;
     while (read < bytes.size()) {
@@ -173,6 +180,8 @@ std::error_code SystemFile::writeAt(qint64 offset, QByteArrayView bytes)
 
 std::error_code SystemFile::resize(qint64 length)
 {
+    if (const auto fault = simulatedAt(Step::Resize))
+        return *fault;
     return ::ftruncate(m_descriptor, length) == 0 ? std::error_code() : systemError();
 }
 
@@ -183,19 +192,24 @@ std::error_code SystemFile::syncToDisk()
     return ::fsync(m_descriptor) == 0 ? std::error_code() : systemError();
 }
 
-void SystemFile::takeRightsOf(const QString& path)
+std::error_code SystemFile::takeRightsOf(const QString& path)
 {
+    if (const auto fault = simulatedAt(Step::Rights))
+        return *fault;
     struct stat status {};
-    if (::stat(encoded(path).constData(), &status) == 0)
-        ::fchmod(m_descriptor, status.st_mode & 07777);
+    if (::stat(encoded(path).constData(), &status) != 0)
+        return errno == ENOENT ? std::error_code() : systemError();
+    return ::fchmod(m_descriptor, status.st_mode & 07777) == 0 ? std::error_code() : systemError();
 }
 
-std::error_code SystemFile::readWhole(const QString& path, Links links, QByteArray& bytes)
+std::error_code SystemFile::readPart(const QString& path, Links links, qint64 offset,
+                                     qint64 maxBytes, QByteArray& bytes)
 {
+    bytes.clear();
     const SystemFile file(path, Mode::Read, links);
     if (!file.isOpen())
         return file.openError();
-    return file.readAt(0, file.lengthAtOpening(), bytes);
+    return file.readAt(offset, qMin(maxBytes, file.lengthAtOpening() - offset), bytes);
 }
 
 std::error_code SystemFile::rename(const QString& from, const QString& to)
@@ -231,9 +245,9 @@ bool SystemFile::hasOtherNames(const QString& path)
     return ::stat(encoded(path).constData(), &status) == 0 && status.st_nlink > 1;
 }
 
-SystemFile::SimulatedFault::SimulatedFault(Step step, std::errc error)
+SystemFile::SimulatedFault::SimulatedFault(Step steps, std::errc error)
 {
-    simulatedFault = Fault{step, error};
+    simulatedFault = Fault{steps, error};
 }
 
 SystemFile::SimulatedFault::~SimulatedFault()

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <limits>
 #include <system_error>
 
 // A data file opened and used through the system's own calls, each failure named by the very
@@ -55,10 +56,17 @@ public:
     // Onto the disk itself, not only into the system's cache.
     std::error_code syncToDisk();
     // Gives the file the rights of the file at path, when there is one.
-    void takeRightsOf(const QString& path);
+    std::error_code takeRightsOf(const QString& path);
 
-    // The whole file at path, opened as a Mode::Read opening with links is.
-    static std::error_code readWhole(const QString& path, Links links, QByteArray& bytes);
+    // At most maxBytes from offset of the file at path, as long as it was when opened (as a
+    // Mode::Read opening with links opens it) for this one read and closed again.
+    static std::error_code readPart(const QString& path, Links links, qint64 offset,
+                                    qint64 maxBytes, QByteArray& bytes);
+    static constexpr qint64 ToTheEnd = std::numeric_limits<qint64>::max();
+    static std::error_code readWhole(const QString& path, Links links, QByteArray& bytes)
+    {
+        return readPart(path, links, 0, ToTheEnd, bytes);
+    }
 
     static std::error_code rename(const QString& from, const QString& to);
 
@@ -76,15 +84,22 @@ public:
     // leave the others with the old content.
     static bool hasOtherNames(const QString& path);
 
-    // The steps of a write that can fail once the file is open.
-    enum class Step { Write, Flush, Rename };
+    // The steps that a failing disk makes fail, as bits: a fault may stand at several at once.
+    enum class Step {
+        Write = 1,
+        Flush = 2,
+        Rename = 4,
+        Measure = 8, // the length, as the file opens
+        Read = 16,
+        Rights = 32, // taking another file's rights
+        Resize = 64,
+    };
 
-    // Stands in for a failing disk in the tests: while one lives, every write, flush to disk or
-    // rename fails at its step with its error, as the system would report it; a failing write
-    // stops halfway.
+    // Stands in for a failing disk in the tests: while one lives, each of its steps fails with
+    // its error, as the system would report it; a failing write stops halfway.
     class SimulatedFault {
     public:
-        SimulatedFault(Step step, std::errc error);
+        SimulatedFault(Step steps, std::errc error);
         ~SimulatedFault();
         SimulatedFault(const SimulatedFault&) = delete;
         SimulatedFault& operator=(const SimulatedFault&) = delete;

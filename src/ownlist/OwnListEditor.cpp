@@ -46,9 +46,9 @@ QString unstorableMessage(const QString& character)
 
 } // namespace
 
-OwnListEditor::OwnListEditor(CatalogueStore& store, Desktop& desktop, ConfirmationTimer& timer,
-                             EntryBoxes& boxes, RecordList& catalogue, RecordList& ownList,
-                             const Controls& controls, QWidget* panel)
+OwnListEditor::OwnListEditor(const CatalogueStore& store, Desktop& desktop,
+                             ConfirmationTimer& timer, EntryBoxes& boxes, RecordList& catalogue,
+                             RecordList& ownList, const Controls& controls, QWidget* panel)
     : QObject(panel)
     , m_store(store)
     , m_desktop(desktop)
@@ -66,11 +66,8 @@ OwnListEditor::OwnListEditor(CatalogueStore& store, Desktop& desktop, Confirmati
 
 void OwnListEditor::refreshOwnList()
 {
-    QStringList names = m_store.readOwnListNames();
-    for (QString& name : names)
-        name = trimBlanks(name).toString();
-    m_ownList.setEntries({Category::Layout::OwnList, m_store.pathOf(DataFileNames::OwnList)},
-                         names);
+    m_ownList.fill({Category::Layout::OwnList, m_store.pathOf(DataFileNames::OwnList)},
+                   RecordList::Names::Trimmed);
 }
 
 void OwnListEditor::imgOwnListAdd_Click()
@@ -169,5 +166,9 @@ void OwnListEditor::refuse(const QString& text)
 
 void OwnListEditor::report(const FileFailure& failure)
 {
-    refuse(failure.message() + QStringLiteral("\nA lista própria não foi alterada."));
+    if (failure.leftAsItWas)
+        return refuse(failure.message() + QStringLiteral("\nA lista própria não foi alterada."));
+    // The list shows what the file holds.
+    refreshOwnList();
+    refuse(failure.message() + QStringLiteral("\nA lista própria pode ter sido alterada."));
 }

@@ -30,7 +30,7 @@ public:
         QLabel* legend;
     };
 
-    OwnListEditor(CatalogueStore& store, Desktop& desktop, ConfirmationTimer& timer,
+    OwnListEditor(const CatalogueStore& store, Desktop& desktop, ConfirmationTimer& timer,
                   EntryBoxes& boxes, RecordList& catalogue, RecordList& ownList,
                   const Controls& controls, QWidget* panel);
 
@@ -51,7 +51,7 @@ private:
     void refuse(const QString& text);
     void report(const FileFailure& failure);
 
-    CatalogueStore& m_store;
+    const CatalogueStore& m_store;
     Desktop& m_desktop;
     ConfirmationTimer& m_timer;
     EntryBoxes& m_boxes;

@@ -147,7 +147,7 @@ void copyRepresentationOnCopyKeys(const RecordList& list)
 
 } // namespace
 
-OwnListPanel::OwnListPanel(CatalogueStore& store, Desktop& desktop,
+OwnListPanel::OwnListPanel(const CatalogueStore& store, Desktop& desktop,
                            ConfirmationTimer& confirmationTimer, QWidget* parent)
     : QWidget(parent)
     , m_store(store)
@@ -173,8 +173,8 @@ OwnListPanel::OwnListPanel(CatalogueStore& store, Desktop& desktop,
                                                 Twips::rect(240, 1200, 2655, 2370), Black, White});
 
     m_boxes = new EntryBoxes(name, representation, this);
-    m_catalogue = new RecordList(store, catalogue, search, this);
-    m_ownList = new RecordList(store, ownList, nullptr, this);
+    m_catalogue = new RecordList(store, desktop, catalogue, search, this);
+    m_ownList = new RecordList(store, desktop, ownList, nullptr, this);
     // Choosing an entry of either list shows it in the boxes; a search that finds nothing
     // empties them.
     for (const RecordList* list : {m_catalogue, m_ownList}) {
@@ -193,9 +193,8 @@ OwnListPanel::OwnListPanel(CatalogueStore& store, Desktop& desktop,
 void OwnListPanel::prepare()
 {
     m_boxes->clear();
-    const QString wholeCatalogue = m_store.pathOf(DataFileNames::WholeCatalogue);
-    m_catalogue->setEntries({Category::Layout::CategoryFile, wholeCatalogue},
-                            m_store.readCategoryEntries(wholeCatalogue));
+    m_catalogue->fill(
+        {Category::Layout::CategoryFile, m_store.pathOf(DataFileNames::WholeCatalogue)});
 }
 
 void OwnListPanel::refreshOwnList()

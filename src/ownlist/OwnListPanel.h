@@ -21,8 +21,8 @@ class OwnListPanel : public QWidget {
     Q_OBJECT
 
 public:
-    OwnListPanel(CatalogueStore& store, Desktop& desktop, ConfirmationTimer& confirmationTimer,
-                 QWidget* parent);
+    OwnListPanel(const CatalogueStore& store, Desktop& desktop,
+                 ConfirmationTimer& confirmationTimer, QWidget* parent);
 
     // Readies the panel for a fresh visit: empty entry boxes and the catalogue list read
     // again from the whole-catalogue file. The search box keeps its text and is not run again.
@@ -33,7 +33,7 @@ public:
     void refreshOwnList();
 
 private:
-    CatalogueStore& m_store;
+    const CatalogueStore& m_store;
     EntryBoxes* m_boxes = nullptr;
     RecordList* m_catalogue = nullptr;
     RecordList* m_ownList = nullptr;

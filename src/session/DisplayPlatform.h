@@ -15,4 +15,13 @@ namespace DisplayPlatform {
 // The value for QT_QPA_PLATFORM, a list Qt tries in order; empty to keep Qt's own choice.
 QByteArray forSession(const QProcessEnvironment& environment);
 
+// The list Qt tries for this start: -platform's value, else QT_QPA_PLATFORM's; empty for Qt's
+// own choice.
+QByteArray tried(int argc, char* argv[]);
+
+// Whether one of the platforms tried can show a window. Qt cannot go on without one, and
+// aborts; the program says why in Portuguese instead. X11 and Wayland need their server to
+// answer; any other platform (offscreen, VNC, a framebuffer) is Qt's to judge.
+bool hasDisplay(const QProcessEnvironment& environment, const QByteArray& platforms);
+
 } // namespace DisplayPlatform

@@ -3,6 +3,7 @@
 
 #include "SingleInstance.h"
 
+#include "FileFailure.h"
 #include "SystemFile.h"
 
 #include <QCryptographicHash>
@@ -40,6 +41,20 @@ void warnNotTheUsersAlone(const QString& path)
     qWarning("Quillane Emoticon: o local %s não é só seu (outro usuário o criou ou pode gravar "
              "nele); sem ele, nada impede que o programa seja aberto duas vezes.",
              qUtf8Printable(path));
+}
+
+// Likewise without a lock file, or without a socket that later starts can reach (the lock, which
+// no later start could ask about, is then given up).
+void warnUnlocked(const FileFailure& failure)
+{
+    qWarning("Quillane Emoticon: %s Sem ele, nada impede que o programa seja aberto duas vezes.",
+             qUtf8Printable(failure.message()));
+}
+
+// Read right after the failing call, before anything else can change it.
+std::error_code systemError()
+{
+    return {errno, std::generic_category()};
 }
 
 // The socket's path in folder, when the folder may hold it: nobody else may have put anything
@@ -91,8 +106,10 @@ int localSocket(const QByteArray& path, sockaddr_un& address, int flags)
 {
     address = {};
     address.sun_family = AF_UNIX;
-    if (path.size() >= qsizetype(sizeof address.sun_path))
+    if (path.size() >= qsizetype(sizeof address.sun_path)) {
+        errno = ENAMETOOLONG;
         return -1;
+    }
     std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
     return ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | flags, 0);
 }
@@ -182,12 +199,14 @@ SingleInstance::Start SingleInstance::claim(const QByteArray& activationToken)
         switch (tryLock()) {
         case Lock::Taken:
             // A lock that later starts cannot ask about would keep them waiting: given up.
-            if (!listen()) {
+            if (const std::error_code error = listen()) {
+                warnUnlocked(FileFailure{FileFailure::Action::Create,
+                                         QFile::decodeName(m_socketPath), error});
                 ::close(m_lockDescriptor);
                 m_lockDescriptor = -1;
             }
             return Start::Run;
-        // Nowhere to keep a lock (no rights in the folder): nothing to coordinate with either.
+        // No lock to be had (the user was told why, where it is known): it runs without one.
         case Lock::Unavailable:
             return Start::Run;
         case Lock::Held:
@@ -236,8 +255,11 @@ SingleInstance::Lock SingleInstance::tryLock()
         const QByteArray path = m_socketPath + ".lock";
         m_lockDescriptor =
             ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, S_IRUSR | S_IWUSR);
-        if (m_lockDescriptor < 0)
+        if (m_lockDescriptor < 0) {
+            warnUnlocked(
+                FileFailure{FileFailure::Action::Create, QFile::decodeName(path), systemError()});
             return Lock::Unavailable;
+        }
         // Nobody else can make a file in the folder; one made there anyway is not the user's.
         struct stat status {};
         if (::fstat(m_lockDescriptor, &status) != 0 || status.st_uid != ::geteuid()) {
@@ -252,23 +274,25 @@ SingleInstance::Lock SingleInstance::tryLock()
     return errno == EWOULDBLOCK ? Lock::Held : Lock::Unavailable;
 }
 
-bool SingleInstance::listen()
+std::error_code SingleInstance::listen()
 {
     sockaddr_un address;
     m_listener = localSocket(m_socketPath, address, SOCK_NONBLOCK);
     if (m_listener < 0)
-        return false;
+        return systemError();
     // Whatever socket is there was left by a run that crashed: the lock is this process's now.
+    // What cannot be removed (anything but a socket) makes the binding fail, which says why.
     ::unlink(m_socketPath.constData());
     if (::bind(m_listener, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
         ::listen(m_listener, SOMAXCONN) != 0) {
+        const std::error_code error = systemError();
         ::close(m_listener);
         m_listener = -1;
-        return false;
+        return error;
     }
     m_incoming = new QSocketNotifier(m_listener, QSocketNotifier::Read, this);
     connect(m_incoming, &QSocketNotifier::activated, this, &SingleInstance::answerCaller);
-    return true;
+    return {};
 }
 
 void SingleInstance::answerCaller()

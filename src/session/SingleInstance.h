@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <system_error>
 
 class QSocketNotifier;
 
@@ -51,7 +52,7 @@ signals:
 private:
     enum class Lock { Taken, Held, Unavailable };
     Lock tryLock();
-    bool listen();
+    std::error_code listen();
     void answerCaller();
     enum class HandOver { Done, NoSocket, NoAnswer };
     HandOver handOver(const QByteArray& activationToken) const;

@@ -29,7 +29,11 @@ void SystemDesktop::beep()
 
 QMessageBox::StandardButton SystemDesktop::showMessage(QWidget* parent, const Message& message)
 {
-    QMessageBox box(message.icon, message.title, message.text, message.buttons, parent);
+    // Over a window not shown yet (a failure as the program starts), a box of its own, in the
+    // middle of the screen.
+    const bool overWindow = parent && parent->window()->isVisible();
+    QMessageBox box(message.icon, message.title, message.text, message.buttons,
+                    overWindow ? parent : nullptr);
     for (const auto& [button, text] : ButtonTexts) {
         if (QAbstractButton* shown = box.button(button)) {
             shown->setText(text.toString());

@@ -4,15 +4,17 @@
 #include "RecordList.h"
 
 #include "CatalogueStore.h"
+#include "Desktop.h"
 #include "EmoticonList.h"
 #include "ListSearch.h"
 
 #include <QLineEdit>
 
-RecordList::RecordList(CatalogueStore& store, EmoticonList* list, QLineEdit* search,
-                       QObject* parent)
+RecordList::RecordList(const CatalogueStore& store, Desktop& desktop, EmoticonList* list,
+                       QLineEdit* search, QObject* parent)
     : QObject(parent)
     , m_store(store)
+    , m_desktop(desktop)
     , m_list(list)
 {
     connect(m_list, &EmoticonList::selectedRowChanged, this, &RecordList::rereadSelection);
@@ -20,10 +22,20 @@ RecordList::RecordList(CatalogueStore& store, EmoticonList* list, QLineEdit* sea
         connect(search, &QLineEdit::textChanged, this, &RecordList::searchChanged);
 }
 
-void RecordList::setEntries(const ListSource& source, const QStringList& entries)
+void RecordList::fill(const ListSource& source, Names names)
 {
+    const ReadResult read = m_store.readRecords(source);
+    QStringList entries = listEntries(read.bytes, source.layout);
+    if (names == Names::Trimmed) {
+        for (QString& entry : entries)
+            entry = trimBlanks(entry).toString();
+    }
     m_source = source;
     m_list->setEntries(entries);
+    emit filled(int(entries.size()));
+    // Over the list as it now is.
+    if (read.failure)
+        m_desktop.showError(m_list, read.failure->message());
 }
 
 std::optional<EmoticonTexts> RecordList::selectedTexts() const

@@ -7,10 +7,10 @@
 #include "ListSource.h"
 
 #include <QObject>
-#include <QStringList>
 #include <optional>
 
 class CatalogueStore;
+class Desktop;
 class EmoticonList;
 class QLineEdit;
 
@@ -23,10 +23,17 @@ class RecordList : public QObject {
 
 public:
     // search may be null.
-    RecordList(CatalogueStore& store, EmoticonList* list, QLineEdit* search, QObject* parent);
+    RecordList(const CatalogueStore& store, Desktop& desktop, EmoticonList* list, QLineEdit* search,
+               QObject* parent);
 
-    // Shows entries, read from source, one per record in record order; nothing is selected.
-    void setEntries(const ListSource& source, const QStringList& entries);
+    // How the entries show the names: as the file's layout lists them (see listEntries), or
+    // without the blanks at both ends.
+    enum class Names { AsListed, Trimmed };
+
+    // Fills the list from source's file, read whole again: one entry per record, in record
+    // order; nothing is selected afterwards. A file that is there but cannot be read is
+    // reported in the "Erro" box, and the list stays empty.
+    void fill(const ListSource& source, Names names = Names::AsListed);
     EmoticonList* list() const { return m_list; }
 
     // The selected entry's texts; none when nothing is selected or the file no longer holds it.
@@ -36,6 +43,8 @@ public:
     void rereadSelection();
 
 signals:
+    // The list was just filled with this many entries.
+    void filled(int count);
     // The texts of the entry just selected; empty ones when the file no longer holds it.
     void entryChosen(const EmoticonTexts& texts);
     void nothingFound();
@@ -43,7 +52,8 @@ signals:
 private:
     void searchChanged(const QString& text);
 
-    CatalogueStore& m_store;
+    const CatalogueStore& m_store;
+    Desktop& m_desktop;
     EmoticonList* m_list;
     ListSource m_source;
 };

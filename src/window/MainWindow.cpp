@@ -110,8 +110,11 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::Form_Load()
 {
-    // The data folder and the file channel came with the store.
-    alwaysOnTop()->setChecked(SettingsFile(m_store).readAlwaysOnTop());
+    // The data folder came with the store.
+    const SettingsFile::Choice saved = SettingsFile(m_store).readAlwaysOnTop();
+    if (saved.failure)
+        m_desktop.showError(this, saved.failure->message());
+    alwaysOnTop()->setChecked(saved.alwaysOnTop);
     content<GeneralPanel>(Panel::Browse)->startUp();
 }
 
@@ -123,7 +126,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::Form_Unload()
 {
-    m_store.channel().close();
     // The window closes whatever happens to the file.
     if (const auto failure = SettingsFile(m_store).writeAlwaysOnTop(alwaysOnTop()->isChecked()))
         m_desktop.showError(this, failure->message());

@@ -8,6 +8,7 @@
 #include "WidgetTest.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 
 using namespace Qt::StringLiterals;
@@ -26,8 +27,8 @@ private slots:
     void choosingForgetsTheSelectionBeforeLoading();
     void countIncludesNamesWithoutTerminator();
     void ownListIsListedAsStored();
-    void missingFilesGiveEmptyLists_data();
-    void missingFilesGiveEmptyLists();
+    void missingOrUnreadableFilesGiveEmptyLists_data();
+    void missingOrUnreadableFilesGiveEmptyLists();
 
 private:
     void prepare() override;
@@ -55,7 +56,7 @@ void TestCategorySelector::prepare()
     m_combo = new QComboBox(host.get());
     m_list = new EmoticonList(host.get());
     m_count = new QLabel(host.get());
-    m_emoticons = new RecordList(store(), m_list, nullptr, host.get());
+    m_emoticons = new RecordList(store(), m_desktop, m_list, nullptr, host.get());
     m_selector = new CategorySelector(store(), m_combo, *m_emoticons, m_count, host.get());
     open(std::move(host));
 }
@@ -148,26 +149,41 @@ void TestCategorySelector::ownListIsListedAsStored()
     QCOMPARE(m_list->entry(1), u"Amoræ"_s.leftJustified(35));
 }
 
-void TestCategorySelector::missingFilesGiveEmptyLists_data()
+void TestCategorySelector::missingOrUnreadableFilesGiveEmptyLists_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("folder"); // in the file's place, which cannot be read
 
-    QTest::newRow("category file") << u"CELEBRIDADES"_s << u"celebrit.bra"_s;
-    QTest::newRow("own list") << u"LISTA PRÓPRIA"_s << u"custom.bra"_s;
-    QTest::newRow("whole catalogue") << u"TODOS"_s << u"all.bra"_s;
+    QTest::newRow("category file") << u"CELEBRIDADES"_s << u"celebrit.bra"_s << false;
+    QTest::newRow("own list") << u"LISTA PRÓPRIA"_s << u"custom.bra"_s << false;
+    QTest::newRow("whole catalogue") << u"TODOS"_s << u"all.bra"_s << false;
+    QTest::newRow("whole catalogue, a folder") << u"TODOS"_s << u"all.bra"_s << true;
+    QTest::newRow("own list, a folder") << u"LISTA PRÓPRIA"_s << u"custom.bra"_s << true;
 }
 
-void TestCategorySelector::missingFilesGiveEmptyLists()
+// A file that is there but cannot be read is named in an "Erro" box at each fill, over its list.
+void TestCategorySelector::missingOrUnreadableFilesGiveEmptyLists()
 {
     QFETCH(QString, entry);
     QFETCH(QString, file);
+    QFETCH(bool, folder);
     m_selector->choose(u"PROFISSÃO");
-    QVERIFY(QFile::remove(path(file)));
+    QVERIFY(QFile::remove(path(file)) && (!folder || QDir().mkdir(path(file))));
+    QString countBehindEachBox;
+    m_desktop.whileShown = [&] { countBehindEachBox += m_count->text(); };
 
+    m_selector->choose(entry);
+    m_selector->choose(u"COMIDAS");
+    QCOMPARE(m_list->count(), 1);
     m_selector->choose(entry);
     QCOMPARE(m_list->count(), 0);
     QCOMPARE(m_count->text(), u"0"_s);
+    QCOMPARE(countBehindEachBox, QString(folder ? 2 : 0, u'0'));
+    for (const Desktop::Message& box : m_desktop.messages)
+        QVERIFY(box.title == u"Erro" && box.icon == QMessageBox::Warning &&
+                box.text == u"Não foi possível ler o arquivo %1: existe uma pasta com esse "
+                            "nome."_s.arg(path(file)));
 }
 
 QTEST_MAIN(TestCategorySelector)

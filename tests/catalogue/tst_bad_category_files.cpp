@@ -4,6 +4,7 @@
 #include "CatalogueStore.h"
 #include "DataFileBuilder.h"
 #include "FileModes.h"
+#include "SystemFile.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -54,7 +55,7 @@ void TestBadCategoryFiles::init()
 
 void TestBadCategoryFiles::whatLiesThereListsWhatTheLayoutSays_data()
 {
-    QTest::addColumn<QString>("what"); // "file", "folder", "pipe" or "unreadable file"
+    QTest::addColumn<QString>("what"); // "file", "folder", "pipe", "unreadable file" or a disk
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("entries");
 
@@ -64,6 +65,8 @@ void TestBadCategoryFiles::whatLiesThereListsWhatTheLayoutSays_data()
     QTest::newRow("a folder") << u"folder"_s << QByteArray() << 0;
     QTest::newRow("a named pipe, which no one writes") << u"pipe"_s << QByteArray() << 0;
     QTest::newRow("a file without read rights") << u"unreadable file"_s << twoRecords << 0;
+    QTest::newRow("a disk failing as it is read") << u"disk failing to read"_s << twoRecords << 0;
+    QTest::newRow("or as the file is measured") << u"disk failing to measure"_s << twoRecords << 0;
 }
 
 void TestBadCategoryFiles::whatLiesThereListsWhatTheLayoutSays()
@@ -80,9 +83,17 @@ void TestBadCategoryFiles::whatLiesThereListsWhatTheLayoutSays()
     if (what == u"unreadable file")
         QVERIFY(QFile::setPermissions(m_path, QFileDevice::WriteOwner));
 
+    std::optional<SystemFile::SimulatedFault> fault;
+    if (what.startsWith(u"disk"))
+        fault.emplace(what.endsWith(u"read") ? SystemFile::Step::Read : SystemFile::Step::Measure,
+                      std::errc::io_error);
+
     CatalogueStore store(m_folder->path());
-    QCOMPARE(store.readCategoryEntries(m_path).size(), entries);
     const ListSource source{Category::Layout::CategoryFile, m_path};
+    const ReadResult read = store.readRecords(source);
+    QCOMPARE(listEntries(read.bytes, source.layout).size(), entries);
+    QCOMPARE(read.failure ? read.failure->message().section(u": "_s, 0, 0) : QString(),
+             what == u"file" ? QString() : u"Não foi possível ler o arquivo "_s + m_path);
     QCOMPARE(store.readShownTexts(source, entries).has_value(), false);
     if (entries > 0)
         QCOMPARE(store.readShownTexts(source, entries - 1), (EmoticonTexts{u"Gato"_s, u"=^.^="_s}));
@@ -123,7 +134,8 @@ void TestBadCategoryFiles::oddBytesAreListedAsTheLayoutSays()
         m_path, Build::categoryFile(Cat + Build::record(nameField, representationField) + Cat)));
 
     CatalogueStore store(m_folder->path());
-    const QStringList entries = store.readCategoryEntries(m_path);
+    const ListSource source{Category::Layout::CategoryFile, m_path};
+    const QStringList entries = listEntries(store.readRecords(source).bytes, source.layout);
     QCOMPARE(entries.size(), 3);
     QCOMPARE(entries[1], entry);
     QCOMPARE(store.readShownTexts({Category::Layout::CategoryFile, m_path}, 1),
@@ -141,9 +153,10 @@ void TestBadCategoryFiles::aMillionRecordsAreAllListed()
     QVERIFY(Build::write(m_path, Build::categoryFile(records)));
 
     CatalogueStore store(m_folder->path());
+    const ListSource source{Category::Layout::CategoryFile, m_path};
     QElapsedTimer clock;
     clock.start();
-    const QStringList entries = store.readCategoryEntries(m_path);
+    const QStringList entries = listEntries(store.readRecords(source).bytes, source.layout);
     qInfo("a million entries listed in %lld ms", clock.elapsed());
     QCOMPARE(entries.size(), Count);
     QCOMPARE(entries.last(), u"Emoticon 999999"_s.leftJustified(35));

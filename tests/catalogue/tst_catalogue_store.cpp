@@ -12,6 +12,7 @@
 
 using namespace Qt::StringLiterals;
 namespace Build = DataFileBuilder;
+using enum Category::Layout;
 
 class TestCatalogueStore : public QObject {
     Q_OBJECT
@@ -29,10 +30,15 @@ private slots:
     void ownListEntriesFollowTheFileLength();
     void missingOwnListIsCreatedEmpty();
     void ownListRecordIsReadAtItsOffset();
-    void listReadsCloseTheChannelSelectionReadsKeepItOpen();
 
 private:
     QString path(const QString& name) const { return m_folder->filePath(name); }
+    ListSource categoryFile(const QString& name) const { return {CategoryFile, path(name)}; }
+    ListSource ownList() const { return {OwnList, path(u"custom.bra"_s)}; }
+    static QStringList listed(const CatalogueStore& store, const ListSource& source)
+    {
+        return listEntries(store.readRecords(source).bytes, source.layout);
+    }
 
     // A fresh folder for every test function and data row.
     std::unique_ptr<QTemporaryDir> m_folder;
@@ -81,14 +87,14 @@ void TestCatalogueStore::categoryEntriesFollowTheFileLength()
     QVERIFY(Build::write(path(u"animals.bra"_s), file.left(length)));
 
     CatalogueStore store(m_folder->path());
-    QCOMPARE(store.readCategoryEntries(path(u"animals.bra"_s)).size(), entries);
+    QCOMPARE(listed(store, categoryFile(u"animals.bra"_s)).size(), entries);
 }
 
 void TestCatalogueStore::missingCategoryFileHasNoEntriesAndStaysMissing()
 {
     CatalogueStore store(m_folder->path());
-    QVERIFY(store.readCategoryEntries(path(u"foods.bra"_s)).isEmpty());
-    QVERIFY(!store.readCategoryRecord(path(u"foods.bra"_s), 0));
+    QVERIFY(listed(store, categoryFile(u"foods.bra"_s)).isEmpty());
+    QVERIFY(!store.readRecord(categoryFile(u"foods.bra"_s), 0));
     QVERIFY(!QFile::exists(path(u"foods.bra"_s)));
 }
 
@@ -102,7 +108,7 @@ void TestCatalogueStore::categoryEntriesAreNamesAsListed()
     CatalogueStore store(m_folder->path());
     const QStringList expected = {u"Gato"_s.leftJustified(35), u"  Sem fim"_s.leftJustified(35),
                                   QString(35, u' '), u"Peixe"_s.leftJustified(35)};
-    QCOMPARE(store.readCategoryEntries(path(u"all.bra"_s)), expected);
+    QCOMPARE(listed(store, categoryFile(u"all.bra"_s)), expected);
 }
 
 void TestCatalogueStore::categoryRecordIsReadAtItsOffset()
@@ -113,11 +119,11 @@ void TestCatalogueStore::categoryRecordIsReadAtItsOffset()
     QVERIFY(Build::write(path(u"all.bra"_s), file));
 
     CatalogueStore store(m_folder->path());
-    const auto record = store.readCategoryRecord(path(u"all.bra"_s), 3);
+    const auto record = store.readRecord(categoryFile(u"all.bra"_s), 3);
     QVERIFY(record);
     QCOMPARE(record->nameField, u"Marcadoæ"_s.leftJustified(35));
     QCOMPARE(categoryFieldText(record->representationField), u"<*)))><"_s);
-    QVERIFY(!store.readCategoryRecord(path(u"all.bra"_s), 5));
+    QVERIFY(!store.readRecord(categoryFile(u"all.bra"_s), 5));
 }
 
 void TestCatalogueStore::ownListEntriesFollowTheFileLength_data()
@@ -140,7 +146,7 @@ void TestCatalogueStore::ownListEntriesFollowTheFileLength()
     QVERIFY(Build::write(path(u"custom.bra"_s), file.left(length)));
 
     CatalogueStore store(m_folder->path());
-    const QStringList names = store.readOwnListNames();
+    const QStringList names = listed(store, ownList());
     QCOMPARE(names.size(), entries);
     const QStringList asStored = {u"  Meu gato"_s.leftJustified(35), u"Amor æ"_s.leftJustified(35),
                                   u"Sol"_s.leftJustified(35)};
@@ -150,7 +156,7 @@ void TestCatalogueStore::ownListEntriesFollowTheFileLength()
 void TestCatalogueStore::missingOwnListIsCreatedEmpty()
 {
     CatalogueStore store(m_folder->path());
-    QVERIFY(store.readOwnListNames().isEmpty());
+    QVERIFY(listed(store, ownList()).isEmpty());
     QVERIFY(QFile::exists(path(u"custom.bra"_s)));
     QCOMPARE(QFile(path(u"custom.bra"_s)).size(), 0);
 }
@@ -162,26 +168,11 @@ void TestCatalogueStore::ownListRecordIsReadAtItsOffset()
                                             QList<Build::Emoticon>{{u" Quarto "_s, u" :-D "_s}})));
 
     CatalogueStore store(m_folder->path());
-    const auto record = store.readOwnListRecord(3);
+    const auto record = store.readRecord(ownList(), 3);
     QVERIFY(record);
     QCOMPARE(record->nameField, u" Quarto "_s.leftJustified(35));
     QCOMPARE(record->representationField, u" :-D "_s.leftJustified(15));
-    QVERIFY(!store.readOwnListRecord(4));
-}
-
-void TestCatalogueStore::listReadsCloseTheChannelSelectionReadsKeepItOpen()
-{
-    QVERIFY(Build::write(path(u"all.bra"_s), Build::categoryFile(Build::numbered(u"Gato"_s, 2))));
-    CatalogueStore store(m_folder->path());
-
-    QVERIFY(store.readCategoryRecord(path(u"all.bra"_s), 1));
-    QVERIFY(store.channel().isOpen());
-    store.readCategoryEntries(path(u"all.bra"_s));
-    QVERIFY(!store.channel().isOpen());
-    QVERIFY(store.readOwnListRecord(0) == std::nullopt);
-    QVERIFY(store.channel().isOpen());
-    store.readOwnListNames();
-    QVERIFY(!store.channel().isOpen());
+    QVERIFY(!store.readRecord(ownList(), 4));
 }
 
 QTEST_APPLESS_MAIN(TestCatalogueStore)

@@ -6,7 +6,8 @@
 # leading block, a folder, a file without read rights, a named pipe, fields of NUL, æ, Æ and
 # 0x80-0x9F bytes, a million records), the program opens its window, lists what the layout
 # says (the last entry, chosen with End and copied, is the last whole record; an empty list
-# copies nothing), and ends normally at "Sair".
+# copies nothing), and ends normally at "Sair". What is there but cannot be read is named in one
+# "Erro" box at the start and again when "TODOS" is chosen again; "COMIDAS" loads all the same.
 set -euo pipefail
 bin_dir=$1
 source "$(dirname "$0")/e2e_lib.sh"
@@ -23,9 +24,27 @@ refusal_shown() {
     [ -n "$refusal" ]
 }
 
-# check CASE LAST_REPRESENTATION: starts the program on the all.bra in place, and ends it.
+# error_box_closed CASE WHEN: an "Erro" box shown (the widget tests read its text), closed by OK.
+error_box_closed() {
+    wait_until 20 error_box_shown || fail "$1: no Erro box $2"
+    xdotool mousemove --sync --window "$error_box" 20 20 key Return
+    wait_until 10 error_box_gone || fail "$1: the Erro box $2 did not close"
+}
+
+# check CASE LAST_REPRESENTATION [unreadable]: starts the program on the all.bra there; ends it.
 check() {
-    launch_program "${without_file_rights[@]}" "$program_folder/quillane-emoticon"
+    if [ -z "${3:-}" ]; then
+        launch_program "${without_file_rights[@]}" "$program_folder/quillane-emoticon"
+    else
+        "${without_file_rights[@]}" "$program_folder/quillane-emoticon" & pid=$!
+        error_box_closed "$1" "at the start"
+        find_window
+        click_panel 2000 2990 && xdotool key Tab Home # the search box, the selector: "COMIDAS"
+        click_panel 1800 1380 && click_panel 6200 4460 # its first entry, copied
+        expect_clipboard "$(representation "$bin_dir" foods.bra 1)" "$1: the first of COMIDAS"
+        click_panel 2000 2990 && xdotool key Tab End # "TODOS"
+        error_box_closed "$1" "when TODOS is chosen again"
+    fi
     printf 'nada copiado' | xclip -selection clipboard
     click_panel 1800 1380 # the first entry of lstGeneralEmoticons, when there is one
     xdotool key End
@@ -47,15 +66,15 @@ all=$program_folder/all.bra
 two_records() { leading_block; category_record Gato '=^.^='; category_record Sol '8-)'; }
 
 for length in 0 999 1000 1049 1050 1051 1099; do
-    two_records | head -c "$length" >"$all"
+    two_records >"$all" && truncate -s "$length" "$all" # no pipe: head -c 0 ends it at once
     last=
     [ "$length" -lt 1050 ] || last='=^.^='
     check "$length bytes" "$last"
 done
 
-rm -f "$all" && mkdir "$all" && check "a folder" ""
-rmdir "$all" && two_records >"$all" && chmod 200 "$all" && check "a file without read rights" ""
-rm -f "$all" && mkfifo "$all" && check "a named pipe" ""
+rm -f "$all" && mkdir "$all" && check "a folder" "" unreadable
+rmdir "$all" && two_records >"$all" && chmod 000 "$all" && check "mode 000" "" unreadable
+rm -f "$all" && mkfifo "$all" && check "a named pipe" "" unreadable
 
 rm -f "$all"
 {

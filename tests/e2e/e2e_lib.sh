@@ -52,6 +52,11 @@ launch_program() {
     [ $# -gt 0 ] || set -- "$program_folder/quillane-emoticon"
     "$@" &
     pid=$!
+    find_window
+}
+
+# find_window: waits for the window of the program started; sets what launch_program sets.
+find_window() {
     window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quillane Emoticon$' | head -n 1)
     [ -n "$window" ] || fail "no window titled 'Quillane Emoticon'"
     eval "$(xdotool getwindowgeometry --shell "$window")"

@@ -32,9 +32,16 @@ wayland_clipboard_is() {
 }
 
 # Rows: the plugin, the keys (a messenger panel's shortcut, Tab to a button, the space bar), the
-# code they copy, and the command, with what it changes in the session.
+# code they copy, and the command, with what it changes in the session. Where no display answers
+# (plugin "none"), the program says so in one line and ends with status 1.
 program=$program_folder/quillane-emoticon
 while read -r plugin keys code command; do
+    if [ "$plugin" = none ]; then
+        said=$(env $command 2>&1) && status=0 || status=$?
+        [ "$status" = 1 ] && [[ "$said" = "Quillane Emoticon: não há tela onde"* && "$said" != *$'\n'* ]] ||
+            fail "[$command] ended $status: $said"
+        continue
+    fi
     env $command &
     pid=$!
     wait_until 20 windows_are 1 || fail "[$command] no window"
@@ -51,5 +58,7 @@ wayland ctrl+m,Tab,Tab,space :-D DISPLAY=$xwayland QT_QPA_PLATFORM=wayland $prog
 wayland ctrl+y,Tab,Tab,space :(  DISPLAY=$xwayland $program -platform wayland
 wayland ctrl+a,Tab,Tab,space ;-) -u DISPLAY $program
 xcb     ctrl+y,Tab,Tab,space :(  -u WAYLAND_DISPLAY DISPLAY=$xwayland $program
+none    -                    -   -u WAYLAND_DISPLAY -u DISPLAY $program
+none    -                    -   -u WAYLAND_DISPLAY DISPLAY=:9999 $program
 ROWS
 echo "each start loaded the chosen platform, and each copy reached the Wayland clipboard"

@@ -104,9 +104,10 @@ void TestUserFiles::readOnlyProgramFolderKeepsTheCatalogueAndTheUsersFilesApart(
     const QString userFolder = UserFilesFolder::forProgramFolder(m_programFolder->path());
     CatalogueStore store(m_programFolder->path(), userFolder);
 
-    QCOMPARE(store.readCategoryEntries(store.pathOf(u"all.bra")).size(), 3);
+    QCOMPARE(store.readRecords(store.sourceOf(*categoryWithEntry(u"TODOS"))).bytes.size(), 150);
     // Every write of the own list and of the settings succeeds, the removal's rename included.
-    QCOMPARE(store.readOwnListNames(), QStringList());
+    QVERIFY(
+        store.readRecords(store.sourceOf(*categoryWithEntry(u"LISTA PRÓPRIA"))).bytes.isEmpty());
     OwnListFile ownList(store);
     QCOMPARE(ownList.append(EmoticonRecord::fromTexts(u"Gato", u"=^.^=")), std::nullopt);
     QCOMPARE(ownList.append(EmoticonRecord::fromTexts(u"Sol", u"\\o/")), std::nullopt);
@@ -184,7 +185,8 @@ void TestUserFiles::linkInAFolderOthersMayWriteIsNotFollowed()
     QCOMPARE(reason(OwnListFile(store).append(EmoticonRecord::fromTexts(u"Gato", u"=^.^="))),
              planted);
     QCOMPARE(reason(SettingsFile(store).writeAlwaysOnTop(true)), planted);
-    QCOMPARE(store.readOwnListNames(), QStringList());
+    const ListSource ownList = store.sourceOf(*categoryWithEntry(u"LISTA PRÓPRIA"));
+    QCOMPARE(reason(store.readRecords(ownList).failure), planted);
     QVERIFY(OwnListFile(store).remove(0));
     QCOMPARE(Build::read(notes), "private");
     // Nor is a plain file there that another user owns, even one anybody may write.

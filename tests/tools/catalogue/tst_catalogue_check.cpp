@@ -29,17 +29,16 @@ QString shippedPath(const QString& fileName)
 
 QList<Emoticon> readShipped(const QString& fileName)
 {
-    CatalogueStore store(QStringLiteral(QUILLANE_SHIPPED_CATALOGUE));
-    const QString path = shippedPath(fileName);
-    const qsizetype count = store.readCategoryEntries(path).size();
+    const CatalogueStore store(QStringLiteral(QUILLANE_SHIPPED_CATALOGUE));
+    const ListSource source{Category::Layout::CategoryFile, shippedPath(fileName)};
+    const qsizetype count = store.readRecords(source).bytes.size() / EmoticonRecord::Size;
     QList<Emoticon> emoticons;
     for (qsizetype index = 0; index < count; ++index) {
-        const std::optional<EmoticonRecord> record = store.readCategoryRecord(path, index);
+        const std::optional<EmoticonRecord> record = store.readRecord(source, index);
         if (record)
             emoticons.append({categoryFieldText(record->nameField),
                               categoryFieldText(record->representationField)});
     }
-    store.channel().close();
     return emoticons;
 }
 
