@@ -27,13 +27,16 @@ std::error_code lastError()
 
 // A pipe that already holds the whole text and is closed for writing, for the keeper's standard
 // input: the keeper reads it at its own pace, and this program neither waits for it nor writes
-// to a reader that went away. A copy is an emoticon, far less than a pipe holds.
+// to a reader that went away.
 std::error_code pipeHolding(const QByteArray& text, int& readEnd)
 {
     int ends[2];
     if (::pipe2(ends, O_CLOEXEC) != 0)
         return lastError();
     ::fcntl(ends[1], F_SETFL, O_NONBLOCK);
+    // Room for the whole text: a pipe takes 64 KiB unless asked for more, and a text box's text,
+    // copied whole, can be longer.
+    ::fcntl(ends[1], F_SETPIPE_SZ, int(qMin(text.size(), qsizetype(1) << 20)));
     const ssize_t written = ::write(ends[1], text.constData(), size_t(text.size()));
     const std::error_code error =
         written < 0 ? lastError() : std::make_error_code(std::errc::file_too_large);

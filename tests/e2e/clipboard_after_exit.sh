@@ -47,13 +47,14 @@ while read -r setting copy close kept takeover; do
         [ "$setting" = with_clipboard_manager ] || [ "$(xclip -o -selection clipboard -t TARGETS)" = "$offered" ] ||
             fail "$row: the keeper offers $(xclip -o -selection clipboard -t TARGETS), not $offered"
         for keeper in $(program_processes); do
-            [ "$(ps -o sid= -p "$keeper")" -eq "$keeper" ] || fail "$row: the keeper shares a session"
+            sid=$(ps -o sid= -p "$keeper") || continue # ended meanwhile
+            [ "$sid" -eq "$keeper" ] || fail "$row: the keeper shares a session"
             [ -z "$(find "/proc/$keeper/fd" -lname '/*' ! -lname /dev/null)" ] ||
                 fail "$row: the keeper holds $(ls -l "/proc/$keeper/fd")"
         done
         $takeover
     fi
-    wait_until 5 none_left || fail "$row: $(ps -o pid,stat,args -p "$(program_processes)") still runs"
+    wait_until 5 none_left || fail "$row: processes $(program_processes) still run"
     [ "$setting" != without_keeper ] || grep -q 'executar.*quillane-clipboard-keeper' "$program_folder/stderr" ||
         fail "$row: the program did not say why nothing is kept: $(cat "$program_folder/stderr")"
 done <<ROWS
