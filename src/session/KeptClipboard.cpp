@@ -38,20 +38,20 @@ std::error_code pipeHolding(const QByteArray& text, int& readEnd)
     // copied whole, can be longer.
     ::fcntl(ends[1], F_SETPIPE_SZ, int(qMin(text.size(), qsizetype(1) << 20)));
     const ssize_t written = ::write(ends[1], text.constData(), size_t(text.size()));
-    const std::error_code error =
-        written < 0 ? lastError() : std::make_error_code(std::errc::file_too_large);
+    const std::error_code writeError = lastError();
     ::close(ends[1]);
-    if (written != text.size()) {
-        ::close(ends[0]);
-        return error;
+    if (written == text.size()) {
+        readEnd = ends[0];
+        return {};
     }
-    readEnd = ends[0];
-    return {};
+    ::close(ends[0]);
+    return written < 0 ? writeError : std::make_error_code(std::errc::file_too_large);
 }
 
 // The keeper runs in a session of its own, from the root folder, with the pipe as its standard
 // input and nothing else of this program's: its output goes nowhere, since a terminal or a log
-// it held open would wait for it.
+// it held open would wait for it, and every signal does to it what it does by default, whatever
+// this program was started with.
 std::error_code startKeeper(const QByteArray& keeper, int input)
 {
     posix_spawn_file_actions_t actions;
@@ -63,10 +63,14 @@ std::error_code startKeeper(const QByteArray& keeper, int input)
     posix_spawn_file_actions_addchdir_np(&actions, "/");
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
-    sigset_t noSignals;
-    sigemptyset(&noSignals);
-    posix_spawnattr_setsigmask(&attributes, &noSignals);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK);
+    sigset_t noSignal;
+    sigemptyset(&noSignal);
+    posix_spawnattr_setsigmask(&attributes, &noSignal);
+    sigset_t everySignal;
+    sigfillset(&everySignal);
+    posix_spawnattr_setsigdefault(&attributes, &everySignal);
+    posix_spawnattr_setflags(&attributes,
+                             POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
     pid_t started = 0;
     char* const arguments[] = {const_cast<char*>(keeper.constData()), nullptr};
     const int error =
