@@ -3,13 +3,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Builds the program and its benchmarks in Release (in build-bench/) and prints the tables:
-# start-up beside a bare Qt window, and the operations a person repeats, on catalogues a
-# hundred times the shipped one. Needs an X server; without one it starts its own (Xvfb).
+# start-up and closing beside a bare Qt window, and the operations a person repeats, on
+# catalogues a hundred times the shipped one. Needs an X server; without one it starts its own
+# (Xvfb). Closing after a copy empties the clipboard.
 #   bench/run.sh [rounds]      (start-up rounds, 15 when not given)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/ensure-packages.sh
-ensure_packages "${BUILD_PACKAGES[@]}" xvfb xauth
+ensure_packages "${BUILD_PACKAGES[@]}" xvfb xauth xdotool
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi

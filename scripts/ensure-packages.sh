@@ -31,11 +31,12 @@ ensure_packages() {
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev libxkbcommon-dev libxcb1-dev
                 fonts-liberation2 fonts-liberation fonts-dejavu-core xdg-utils dpkg-dev
                 qt6-translations-l10n)
-# What the tests need on top: a headless X server, input, the clipboard, a window manager, the
-# validators of the installed desktop entry, the metainfo, the licences and the Debian package,
-# and a Wayland session (weston with XWayland, its clipboard tools, Qt's Wayland platform).
-TEST_PACKAGES=(xvfb xauth xdotool xclip x11-utils openbox desktop-file-utils appstream reuse
-               lintian weston xwayland wl-clipboard qt6-wayland)
+# What the tests need on top: a headless X server, input, the clipboard, a window manager, a
+# clipboard manager, the validators of the installed desktop entry, the metainfo, the licences and
+# the Debian package, and a Wayland session (weston with XWayland, its clipboard tools, Qt's
+# Wayland platform).
+TEST_PACKAGES=(xvfb xauth xdotool xclip x11-utils openbox parcellite desktop-file-utils appstream
+               reuse lintian weston xwayland wl-clipboard qt6-wayland)
 # The checks of the code (clang-format, clang-tidy) and the fuzz targets: clang with its
 # sanitizer runtimes and libFuzzer.
 RELIABILITY_PACKAGES=(clang-format clang-tidy clang libclang-rt-14-dev libfuzzer-14-dev)

@@ -4,6 +4,7 @@
 #include "Desktop.h"
 #include "DisplayPlatform.h"
 #include "FixedWindowStyle.h"
+#include "KeptClipboard.h"
 #include "MainWindow.h"
 #include "QtTranslations.h"
 #include "ShutDown.h"
@@ -81,5 +82,7 @@ int main(int argc, char* argv[])
     window.adjustSize();
     window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();
-    return application.exec();
+    const int status = application.exec();
+    KeptClipboard::handOver(programFolder);
+    return status;
 }

@@ -77,7 +77,8 @@ std::error_code make_error_code(UserFileRefusal refusal)
 QString FileFailure::message() const
 {
     // In the order of Action.
-    static constexpr QStringView Verbs[] = {u"ler", u"criar", u"gravar", u"excluir", u"renomear"};
+    static constexpr QStringView Verbs[] = {u"ler",     u"criar",    u"gravar",
+                                            u"excluir", u"renomear", u"executar"};
     QString file = QDir::toNativeSeparators(path);
     if (action == Action::Rename)
         file += QStringLiteral(" para ") + QDir::toNativeSeparators(newPath);

@@ -22,10 +22,10 @@ std::error_code make_error_code(UserFileRefusal refusal);
 template <> struct std::is_error_code_enum<UserFileRefusal> : std::true_type {
 };
 
-// A data file the program could not read, create, write, delete or rename, and why: what
+// A file the program could not read, create, write, delete, rename or run, and why: what
 // the user is told, in Portuguese, naming the file and the system's reason.
 struct FileFailure {
-    enum class Action { Read, Create, Write, Delete, Rename };
+    enum class Action { Read, Create, Write, Delete, Rename, Run };
 
     Action action;
     QString path;

@@ -21,7 +21,8 @@
 // exists, main() decides where the user's files live (UserFilesFolder): beside the program in a
 // folder of the user's alone, or in the user's data folder (always for an installed copy); it
 // lets one program run per set of them (SingleInstance), and makes every way of ending the
-// program close the window (ShutDown).
+// program close the window (ShutDown); as it ends, what was copied goes to the clipboard keeper
+// (KeptClipboard), so that it can still be pasted.
 
 #include "CatalogueStore.h"
 #include "Command.h"

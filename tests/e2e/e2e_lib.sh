@@ -22,7 +22,10 @@ helpers=() # further processes the test started: the window manager, a covering 
 cleanup() {
     if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
     for helper in "${helpers[@]}"; do kill "$helper" 2>/dev/null || true; done
-    if [ -n "$program_folder" ]; then rm -rf "$program_folder"; fi
+    if [ -n "$program_folder" ]; then
+        kill $(program_processes) 2>/dev/null || true
+        rm -rf "$program_folder"
+    fi
 }
 trap cleanup EXIT
 
@@ -59,7 +62,9 @@ launch_program() {
 find_window() {
     window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quillane Emoticon$' | head -n 1)
     [ -n "$window" ] || fail "no window titled 'Quillane Emoticon'"
-    eval "$(xdotool getwindowgeometry --shell "$window")"
+    # xwininfo's place holds with a window manager's frame too, which xdotool counts twice.
+    eval "$(xwininfo -id "$window" | awk -F': *' '/Absolute upper-left X/ {print "X=" $2}
+        /Absolute upper-left Y/ {print "Y=" $2} /Width/ {print "WIDTH=" $2} /Height/ {print "HEIGHT=" $2}')"
     # The client area (481 x 368 at 100 %) lies under the menu bar, at the bottom of the window.
     client_x=$X
     client_y=$((Y + HEIGHT - 368 * scale))
@@ -118,6 +123,16 @@ expect_clipboard() {
 representation() {
     "$1/quillane-catalogue" dump "$1/$2" | grep -v '^#' | sed -n "$3p" | cut -f2
 }
+
+# program_processes: the PIDs of the processes that run a program of program_folder (the program,
+# its clipboard keeper); one that has ended, but is not reaped yet, runs none.
+program_processes() {
+    local process
+    for process in /proc/[0-9]*; do
+        [[ "$(readlink "$process/exe" 2>/dev/null)" != "$program_folder"/* ]] || echo "${process#/proc/}"
+    done
+}
+none_left() { [ -z "$(program_processes)" ]; }
 
 program_ended() {
     ! kill -0 "$pid" 2>/dev/null || grep -qs ') Z' "/proc/$pid/stat"

@@ -6,7 +6,9 @@
 # is weston's seat (the headless backend has no seat: no input, no clipboard). Each row starts
 # the program in the session as changed by the row; it must load the platform plugin the rule
 # chooses (as /proc/PID/maps shows), and keys typed through the compositor copy a code that
-# wl-paste reads back.
+# wl-paste reads back, after the program has ended too (kept through XWayland by the program's
+# clipboard keeper, natively by weston), until a Wayland program copies: then X programs paste
+# that, and nothing of the program is left.
 set -euo pipefail
 source "$(dirname "$0")/e2e_lib.sh"
 unset QT_QPA_PLATFORM # the rows set it, or not
@@ -30,6 +32,10 @@ windows_are() { # windows_are N: the session shows N windows of the program
 wayland_clipboard_is() {
     [ "$(timeout 5 wl-paste --no-newline 2>/dev/null)" = "$1" ]
 }
+# weston passes a Wayland copy on to X only at its next exchange with XWayland, which this makes.
+x_clipboard_is() {
+    [ "$(DISPLAY=$xwayland timeout 5 xclip -o -selection clipboard 2>/dev/null)" = "$1" ]
+}
 
 # Rows: the plugin, the keys (a messenger panel's shortcut, Tab to a button, the space bar), the
 # code they copy, and the command, with what it changes in the session. Where no display answers
@@ -51,6 +57,10 @@ while read -r plugin keys code command; do
     wait_until 5 wayland_clipboard_is "$code" || fail "[$command] wl-paste: $(wl-paste -n 2>&1)"
     kill "$pid"
     wait_until 10 windows_are 0 || fail "[$command] the window outlives the program"
+    wait_until 5 wayland_clipboard_is "$code" || fail "[$command] the copy went with the program"
+    echo outra | wl-copy >/dev/null 2>&1
+    wait_until 5 x_clipboard_is outra || fail "[$command] X programs do not paste a Wayland copy"
+    wait_until 5 none_left || fail "[$command] $(program_processes) still run after another copy"
 done <<ROWS
 xcb     ctrl+y,Tab,space     :)  DISPLAY=$xwayland $program
 xcb     ctrl+a,Tab,space     :-) DISPLAY=$xwayland QT_QPA_PLATFORM= $program
@@ -61,4 +71,4 @@ xcb     ctrl+y,Tab,Tab,space :(  -u WAYLAND_DISPLAY DISPLAY=$xwayland $program
 none    -                    -   -u WAYLAND_DISPLAY -u DISPLAY $program
 none    -                    -   -u WAYLAND_DISPLAY DISPLAY=:9999 $program
 ROWS
-echo "each start loaded the chosen platform, and each copy reached the Wayland clipboard"
+echo "each start loaded the chosen platform; each copy reached the Wayland clipboard, and outlived the program"

@@ -23,7 +23,7 @@ fail() {
 # (relative to TREE, one a line), for PREFIX. The program folder may hold more than this.
 check_layout() {
     local path entry=$1/share/applications/$id.desktop
-    for path in "$program/quillane-emoticon" "$program/installed" \
+    for path in "$program"/{quillane-emoticon,quillane-clipboard-keeper,installed} \
         "$program"/{all,animals,foods,objects,celebrit,occupati}.bra "$program/help/index-bra.html" \
         $(grep -o 'art/[a-z0-9-]*\.svg' "$1/$program/help/index-bra.html" | sed "s|^|$program/help/|") \
         bin/quillane-emoticon bin/quillane-catalogue "share/applications/$id.desktop" \
