@@ -142,7 +142,9 @@ std::error_code SystemFile::readAt(qint64 offset, qint64 maxBytes, QByteArray& b
         bytes.clear();
         return *fault;
     }
-    bytes.resize(qMax<qint64>(maxBytes, 0));
+    // Allocated at its size: resize() rounds a growing block up to a power of two, up to twice
+    // what a list's records need.
+    bytes = QByteArray(qMax<qint64>(maxBytes, 0), Qt::Uninitialized);
     qint64 read = 0;
     while (read < bytes.size()) {
         const ssize_t count =

@@ -3,13 +3,15 @@
 
 #include "EmoticonList.h"
 
+#include "ListEntriesModel.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStringListModel>
+#include <utility>
 
 EmoticonList::EmoticonList(QWidget* parent)
     : QListView(parent)
-    , m_entries(new QStringListModel(this))
+    , m_entries(new ListEntriesModel(this))
 {
     setModel(m_entries);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -25,16 +27,27 @@ EmoticonList::EmoticonList(QWidget* parent)
             [this] { emit selectedRowChanged(selectedRow()); });
 }
 
-void EmoticonList::setEntries(const QStringList& entries)
+void EmoticonList::setEntries(ListEntries entries)
 {
     // A model reset drops the selection without a signal, but keeps the scroll position.
-    m_entries->setStringList(entries);
+    m_entries->setEntries(std::move(entries));
     scrollToTop();
 }
 
-QStringList EmoticonList::entries() const
+void EmoticonList::clear()
 {
-    return m_entries->stringList();
+    setEntries({});
+}
+
+void EmoticonList::removeEntry(int row)
+{
+    m_entries->removeEntry(row);
+    scrollToTop();
+}
+
+const ListEntries& EmoticonList::entries() const
+{
+    return m_entries->entries();
 }
 
 int EmoticonList::count() const
@@ -44,7 +57,7 @@ int EmoticonList::count() const
 
 QString EmoticonList::entry(int row) const
 {
-    return m_entries->index(row).data().toString();
+    return m_entries->entries().entry(row);
 }
 
 int EmoticonList::selectedRow() const
