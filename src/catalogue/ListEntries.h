@@ -4,12 +4,12 @@
 #pragma once
 
 #include "Categories.h"
-#include "Windows1252.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
+#include <utility>
 
 // The entries of a list filled from one data file, one per record in record order, kept as the
 // one block of whole records the fill read: an entry is decoded only when it is asked for, and
@@ -37,6 +37,8 @@ public:
 
     // Drops the entry at row, and the record behind it.
     void remove(int row);
+    // The block of records, for reading the next fill into its memory.
+    QByteArray takeRecords() && { return std::move(m_records); }
 
 private:
     // An entry as bytes: text, then blanks up to width.
@@ -46,8 +48,8 @@ private:
     };
     QByteArrayView nameField(int row) const;
     Listed listed(int row) const;
-    bool beginsWith(int row, QByteArrayView foldedText,
-                    const Windows1252::CaseFolding& folding) const;
+    class SearchText;
+    bool beginsWith(int row, const SearchText& text) const;
 
     QByteArray m_records;
     Category::Layout m_layout = Category::Layout::OwnList;

@@ -39,6 +39,11 @@ void EmoticonList::clear()
     setEntries({});
 }
 
+ListEntries EmoticonList::takeEntries()
+{
+    return m_entries->takeEntries();
+}
+
 void EmoticonList::removeEntry(int row)
 {
     m_entries->removeEntry(row);

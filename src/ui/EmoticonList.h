@@ -25,6 +25,8 @@ public:
     // reported.
     void setEntries(ListEntries entries);
     void clear();
+    // Gives up every entry, as clear() does, and hands them over.
+    ListEntries takeEntries();
     // Drops the entry at row, then shows the first as setEntries does.
     void removeEntry(int row);
 

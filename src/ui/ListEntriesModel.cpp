@@ -12,6 +12,14 @@ void ListEntriesModel::setEntries(ListEntries entries)
     endResetModel();
 }
 
+ListEntries ListEntriesModel::takeEntries()
+{
+    beginResetModel();
+    ListEntries taken = std::exchange(m_entries, {});
+    endResetModel();
+    return taken;
+}
+
 void ListEntriesModel::removeEntry(int row)
 {
     // A reset, as a refill: the list starts again from its top with nothing selected.

@@ -17,6 +17,7 @@ public:
 
     const ListEntries& entries() const { return m_entries; }
     void setEntries(ListEntries entries);
+    ListEntries takeEntries();
     void removeEntry(int row);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
