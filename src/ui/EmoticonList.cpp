@@ -10,14 +10,12 @@
 #include <utility>
 
 EmoticonList::EmoticonList(QWidget* parent)
-    : QListView(parent)
+    : UniformListView(parent)
     , m_entries(new ListEntriesModel(this))
 {
     setModel(m_entries);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Every entry has the same height: a long list is laid out without measuring each one.
-    setUniformItemSizes(true);
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone);
     // Entries carry trailing blanks up to the field width; they must not make the list
@@ -100,14 +98,14 @@ void EmoticonList::keyPressEvent(QKeyEvent* event)
         selectRow(currentIndex().row());
         return;
     }
-    QListView::keyPressEvent(event);
+    UniformListView::keyPressEvent(event);
 }
 
 void EmoticonList::mousePressEvent(QMouseEvent* event)
 {
     // The other buttons neither select nor move the focus mark.
     if (event->button() == Qt::LeftButton)
-        QListView::mousePressEvent(event);
+        UniformListView::mousePressEvent(event);
 }
 
 QItemSelectionModel::SelectionFlags EmoticonList::selectionCommand(const QModelIndex& index,
@@ -117,7 +115,8 @@ QItemSelectionModel::SelectionFlags EmoticonList::selectionCommand(const QModelI
     // which would deselect it, keeps it.
     if (!index.isValid())
         return QItemSelectionModel::NoUpdate;
-    const QItemSelectionModel::SelectionFlags command = QListView::selectionCommand(index, event);
+    const QItemSelectionModel::SelectionFlags command =
+        UniformListView::selectionCommand(index, event);
     return command.testFlag(QItemSelectionModel::Deselect) ? QItemSelectionModel::ClearAndSelect
                                                            : command;
 }

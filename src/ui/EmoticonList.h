@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include <QListView>
+#include "UniformListView.h"
 
 class ListEntries;
 class ListEntriesModel;
@@ -15,7 +15,7 @@ class ListEntriesModel;
 // receiving focus is given. Like a classic list box it holds one selection that a person can move
 // but not drop: only the program clears it. The copy keys copy what the list's owner says, never an
 // entry's name.
-class EmoticonList : public QListView {
+class EmoticonList : public UniformListView {
     Q_OBJECT
 
 public:
