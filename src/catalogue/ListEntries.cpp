@@ -94,7 +94,7 @@ public:
                 continue;
             folded[at] = byte;
             compared[at] = char(0xFF);
-            letters[at] = byte >= 'a' && byte <= 'z' ? 0x20 : 0;
+            letters[at] = byte >= 'a' && byte <= 'z' ? char(0x20) : char(0);
         }
         std::memcpy(m_sieveText.data(), folded.data(), sizeof(Words));
         std::memcpy(m_sieveLetters.data(), letters.data(), sizeof(Words));
@@ -121,7 +121,7 @@ public:
     }
 
 private:
-    static constexpr int WordSize = sizeof(quint64);
+    static constexpr qsizetype WordSize = sizeof(quint64);
     using Words = std::array<quint64, (EmoticonRecord::NameWidth + WordSize - 1) / WordSize>;
     static_assert(sizeof(Words) <= EmoticonRecord::Size);
 

@@ -87,7 +87,7 @@ static qint64 heapInUse()
     return qint64(__sanitizer_get_current_allocated_bytes());
 #else
     const struct mallinfo2 heap = mallinfo2();
-    return qint64(heap.uordblks + heap.hblkhd);
+    return qint64(heap.uordblks) + qint64(heap.hblkhd);
 #endif
 }
 
