@@ -5,13 +5,16 @@
 
 #include <QElapsedTimer>
 #include <algorithm>
-#include <cstdio>
 #include <vector>
 
-// Repeats an operation and prints the median of its times with the 10th and 90th percentiles,
-// in milliseconds, beside the target it must meet.
-template <typename Operation>
-double reportMedian(const char* what, int runs, double targetMs, Operation&& operation)
+inline double median(std::vector<double> values)
+{
+    std::ranges::sort(values);
+    return values[values.size() / 2];
+}
+
+// The median time of an operation repeated runs times, in milliseconds.
+template <typename Operation> double medianMs(int runs, Operation&& operation)
 {
     std::vector<double> ms;
     ms.reserve(runs);
@@ -21,11 +24,5 @@ double reportMedian(const char* what, int runs, double targetMs, Operation&& ope
         operation(run);
         ms.push_back(double(clock.nsecsElapsed()) / 1e6);
     }
-    std::ranges::sort(ms);
-    const double median = ms[ms.size() / 2];
-    std::printf("| %-52s | %8.2f | %8.2f | %8.2f | <= %5.1f | %s |\n", what, median,
-                ms[ms.size() / 10], ms[ms.size() * 9 / 10], targetMs,
-                median <= targetMs ? "met" : "MISSED");
-    std::fflush(stdout);
-    return median;
+    return median(ms);
 }

@@ -1,10 +1,14 @@
 // SPDX-FileCopyrightText: 2001-2026 Quillane
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The operations a person repeats, on catalogues a hundred times the shipped one: choosing
-// "TODOS" on 100,000 records, a keystroke in the search box over 100,000 entries, a selection,
-// and adding, removing and rebuilding on an own list of 10,000 records. Each runs in the real
-// window, through the controls' own handlers, and reads its files again as it always does.
+// The operations a person repeats, measured once on the data files of a folder (see
+// BenchData): choosing "TODOS", a keystroke in the search box, a selection, and adding,
+// removing and rebuilding on the own list. Each runs in the real window, through the controls'
+// own handlers, and reads its files again as it always does. Prints one line per operation:
+// its name, a tab, its median in milliseconds. compare_operations runs it, and the same source
+// built on an older commit of the program, in turn.
+//
+// bench_operations <folder>
 
 #include "BenchData.h"
 #include "ClickableLabel.h"
@@ -13,16 +17,13 @@
 #include "MainWindow.h"
 #include "Medians.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTemporaryDir>
+#include <cstdio>
 
 namespace {
 
-constexpr int CatalogueRecords = 100'000;
-constexpr int OwnListRecords = 10'000;
 constexpr int Runs = 101;
 
 class SilentDesktop final : public Desktop {
@@ -43,62 +44,62 @@ template <typename T> T* control(const QWidget& window, const char* name)
     return found;
 }
 
+void report(const char* operation, double medianMs)
+{
+    std::printf("%s\t%.4f\n", operation, medianMs);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QTemporaryDir folder;
-    if (!BenchData::writeCategoryFile(folder.filePath(QStringLiteral("all.bra")),
-                                      CatalogueRecords) ||
-        !BenchData::writeOwnList(folder.filePath(QStringLiteral("custom.bra")), OwnListRecords))
-        return 1;
-
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
+        return 2;
+    }
     SilentDesktop desktop;
-    MainWindow window(folder.path(), desktop);
+    MainWindow window(QString::fromLocal8Bit(argv[1]), desktop);
     window.show();
     QApplication::processEvents();
     auto* list = control<EmoticonList>(window, "lstGeneralEmoticons");
     auto* search = control<QLineEdit>(window, "txtGeneralSearch");
     auto* category = control<QComboBox>(window, "cboGeneralCategory");
 
-    std::printf("| %-52s | %8s | %8s | %8s | %8s | %s |\n", "operation (ms)", "median", "p10",
-                "p90", "target", "");
-    std::printf("|%s|%s|%s|%s|%s|%s|\n", std::string(54, '-').c_str(), "----------", "----------",
-                "----------", "----------", "--------");
-
-    reportMedian("category change to TODOS, 100,000 records", 21, 40, [&](int) {
-        emit category->activated(category->findText(QStringLiteral("TODOS")));
-    });
-    if (list->count() != CatalogueRecords)
+    const int records = list->count();
+    report("category", medianMs(21, [&](int) {
+               emit category->activated(category->findText(QStringLiteral("TODOS")));
+           }));
+    if (list->count() != records)
         return 1;
 
     // Each keystroke completes the last name or turns it into one that nothing matches, so
     // the selection changes at every step, as while a person types.
-    const QString last = BenchData::nameOf(CatalogueRecords);
+    const QString last = BenchData::nameOf(records);
     const QString noMatch = last.chopped(1) + QLatin1Char('x');
-    reportMedian("search keystroke matching the last entry", Runs, 3,
-                 [&](int run) { search->setText(run % 2 ? noMatch : last); });
-    reportMedian("search keystroke matching none", Runs, 3,
-                 [&](int run) { search->setText(run % 2 ? last : noMatch); });
+    report("keystroke-last",
+           medianMs(Runs, [&](int run) { search->setText(run % 2 ? noMatch : last); }));
+    report("keystroke-none",
+           medianMs(Runs, [&](int run) { search->setText(run % 2 ? last : noMatch); }));
     search->clear();
-    reportMedian("selection (record read, preview drawn)", Runs, 5,
-                 [&](int run) { list->selectRow(run % 2 ? 99'998 : 12'345); });
+    report("selection",
+           medianMs(Runs, [&](int run) { list->selectRow(run % 2 ? records - 2 : records / 8); }));
 
     window.toolbarButtonClicked(Command::ShowOwnListPanel); // the own-list editor, prepared
     auto* name = control<QLineEdit>(window, "txtOwnListEmoticonName");
     auto* representation = control<QLineEdit>(window, "txtOwnListRepresentation");
     auto* ownList = control<EmoticonList>(window, "lstOwnListCustom");
-    reportMedian("own list: add, 10,000 records", Runs, 5, [&](int run) {
-        name->setText(QStringLiteral("Novo %1").arg(run));
-        representation->setText(QStringLiteral(":-D"));
-        emit control<ClickableLabel>(window, "imgOwnListAdd")->clicked();
-    });
-    reportMedian("own list: remove the first entry, 10,000 records", Runs, 30, [&](int) {
-        ownList->selectRow(0);
-        emit control<ClickableLabel>(window, "imgOwnListRemove")->clicked();
-    });
-    reportMedian("own list: rebuild, 10,000 records", Runs, 30,
-                 [&](int) { window.toolbarButtonClicked(Command::ShowBrowsePanel); });
-    return ownList->count() == OwnListRecords ? 0 : 1;
+    const int ownListRecords = ownList->count();
+    report("add", medianMs(Runs, [&](int run) {
+               name->setText(QStringLiteral("Novo %1").arg(run));
+               representation->setText(QStringLiteral(":-D"));
+               emit control<ClickableLabel>(window, "imgOwnListAdd")->clicked();
+           }));
+    report("remove", medianMs(Runs, [&](int) {
+               ownList->selectRow(0);
+               emit control<ClickableLabel>(window, "imgOwnListRemove")->clicked();
+           }));
+    report("rebuild",
+           medianMs(Runs, [&](int) { window.toolbarButtonClicked(Command::ShowBrowsePanel); }));
+    return ownList->count() == ownListRecords ? 0 : 1;
 }

@@ -9,6 +9,7 @@
 #include "FieldBytes.h"
 #include "FuzzCheck.h"
 #include "FuzzFolder.h"
+#include "ListEntries.h"
 #include "Windows1252.h"
 
 #include <cstdint>
@@ -42,14 +43,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const ReadResult read = store.readRecords(source);
     require(!read.failure, "a file that is there is read");
-    const QStringList entries = listEntries(read.bytes, source.layout);
+    const ListEntries entries(read.bytes, source.layout);
     const qsizetype count =
         bytes.size() < LeadingBlockSize ? 0 : (bytes.size() - LeadingBlockSize) / RecordSize;
-    require(entries.size() == count, "one entry per whole record after the leading block");
+    require(entries.count() == count, "one entry per whole record after the leading block");
     for (qsizetype k = 0; k < count; ++k) {
         const QByteArrayView record = bytes.sliced(LeadingBlockSize + RecordSize * k, RecordSize);
-        require(entries[k] == listEntry(record.first(NameWidth)),
+        const QString entry = entries.entry(int(k));
+        require(entry == listEntry(record.first(NameWidth)),
                 "an entry is its name cut at the terminator, or the raw field");
+        const int found = entries.firstBeginningWith(entry);
+        require(found >= 0 && found <= k &&
+                    entries.entry(found).startsWith(entry, Qt::CaseInsensitive),
+                "the search finds the first entry that begins with an entry, whatever its case");
         const std::optional<EmoticonRecord> again = store.readRecord(source, k);
         require(again && again->toBytes() == record, "an entry's record is read at its offset");
         require(store.readShownTexts(source, k) == shownTexts(record),

@@ -9,6 +9,7 @@
 #include "FieldBytes.h"
 #include "FuzzCheck.h"
 #include "FuzzFolder.h"
+#include "ListEntries.h"
 #include "OwnListFile.h"
 #include "Windows1252.h"
 
@@ -27,12 +28,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const ReadResult read = store.readRecords(source);
     require(!read.failure, "a file that is there is read");
-    const QStringList entries = listEntries(read.bytes, source.layout);
+    const ListEntries entries(read.bytes, source.layout);
     const qsizetype count = bytes.size() / RecordSize;
-    require(entries.size() == count, "one entry per whole record");
+    require(entries.count() == count, "one entry per whole record");
     for (qsizetype i = 0; i < count; ++i) {
         const QByteArrayView record = bytes.sliced(RecordSize * i, RecordSize);
-        require(entries[i] == Windows1252::decode(record.first(NameWidth)),
+        require(entries.entry(int(i)) == Windows1252::decode(record.first(NameWidth)),
                 "an entry is its name field as stored");
         const std::optional<EmoticonRecord> again = store.readRecord(source, i);
         require(again && again->toBytes() == record, "an entry's record is read at its offset");

@@ -8,6 +8,7 @@
 #include "SystemFile.h"
 
 #include <QDir>
+#include <utility>
 
 namespace {
 
@@ -26,12 +27,14 @@ QString withTrailingSeparator(const QString& folder)
     return folder.endsWith(separator) ? folder : folder + separator;
 }
 
-// At most maxBytes from offset of the data file at path. A user's file is read as the user's
-// files are opened (see SystemFile::Links).
-ReadResult readDataFile(const QString& path, bool usersFile, qint64 offset, qint64 maxBytes)
+// At most maxBytes from offset of the data file at path, into block's memory where that fits
+// (see SystemFile::readAt). A user's file is read as the user's files are opened (see
+// SystemFile::Links).
+ReadResult readDataFile(const QString& path, bool usersFile, qint64 offset, qint64 maxBytes,
+                        QByteArray block = {})
 {
     const Links links = usersFile ? Links::InUsersOwnFolderOnly : Links::Follow;
-    ReadResult read;
+    ReadResult read{std::move(block), std::nullopt};
     const std::error_code error = SystemFile::readPart(path, links, offset, maxBytes, read.bytes);
     if (error == std::errc::no_such_file_or_directory) {
         // Where it cannot be made (a folder without write rights), it stays missing and so reads
@@ -81,10 +84,10 @@ ListSource CatalogueStore::sourceOf(const Category& category) const
     return {category.layout, pathOf(category.fileName)};
 }
 
-ReadResult CatalogueStore::readRecords(const ListSource& source) const
+ReadResult CatalogueStore::readRecords(const ListSource& source, QByteArray block) const
 {
-    ReadResult read =
-        readDataFile(source.path, isOwnList(source), recordOffset(source, 0), SystemFile::ToTheEnd);
+    ReadResult read = readDataFile(source.path, isOwnList(source), recordOffset(source, 0),
+                                   SystemFile::ToTheEnd, std::move(block));
     read.bytes.truncate(read.bytes.size() - read.bytes.size() % EmoticonRecord::Size);
     return read;
 }

@@ -39,8 +39,9 @@ public:
     // The file a category's list is read from.
     ListSource sourceOf(const Category& category) const;
 
-    // Every whole record of the file a list is filled from (a trailing piece is none).
-    ReadResult readRecords(const ListSource& source) const;
+    // Every whole record of the file a list is filled from (a trailing piece is none), read
+    // into block's memory where it fits: a list's last block, which it has given up.
+    ReadResult readRecords(const ListSource& source, QByteArray block = {}) const;
 
     // The record behind the list entry at index, and its texts as the panels show them (see
     // shownTexts); none when the file does not reach that record or cannot be read.

@@ -5,8 +5,6 @@
 
 #include "Windows1252.h"
 
-#include <algorithm>
-
 EmoticonRecord EmoticonRecord::fromBytes(QByteArrayView bytes)
 {
     Q_ASSERT(bytes.size() == Size);
@@ -47,31 +45,6 @@ std::optional<QString> categoryFieldText(QStringView field)
     if (terminatorAt < 0)
         return std::nullopt;
     return trimmed.first(terminatorAt).toString();
-}
-
-QString categoryListEntry(QStringView nameField)
-{
-    // Built in place: a list is filled with a hundred thousand of these at a time.
-    const QStringView trimmed = trimBlanks(nameField);
-    const qsizetype terminatorAt = trimmed.indexOf(Terminator);
-    if (terminatorAt < 0)
-        return nameField.toString();
-    QString entry(EmoticonRecord::NameWidth, u' ');
-    std::copy_n(trimmed.data(), std::min<qsizetype>(terminatorAt, EmoticonRecord::NameWidth),
-                entry.data());
-    return entry;
-}
-
-QStringList listEntries(QByteArrayView records, Category::Layout layout)
-{
-    QStringList entries;
-    entries.reserve(records.size() / EmoticonRecord::Size);
-    for (qsizetype at = 0; at + EmoticonRecord::Size <= records.size();
-         at += EmoticonRecord::Size) {
-        const QString name = Windows1252::decode(records.sliced(at, EmoticonRecord::NameWidth));
-        entries.append(layout == Category::Layout::OwnList ? name : categoryListEntry(name));
-    }
-    return entries;
 }
 
 EmoticonTexts shownTexts(const EmoticonRecord& record, Category::Layout layout)

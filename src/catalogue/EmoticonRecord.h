@@ -8,7 +8,6 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
-#include <QStringList>
 #include <QStringView>
 #include <optional>
 
@@ -44,14 +43,6 @@ QStringView trimBlanks(QStringView text);
 // The text of a category-file field: the trimmed field up to its first terminator.
 // A field without a terminator has no text.
 std::optional<QString> categoryFieldText(QStringView field);
-
-// How a category file's name field appears in a list: the name cut at its terminator and
-// padded back to the field width, or, when the name has no terminator, the raw field.
-QString categoryListEntry(QStringView nameField);
-
-// How each record of a block of whole records appears in a list: a category file's as
-// categoryListEntry gives it, the own list's name field as stored.
-QStringList listEntries(QByteArrayView records, Category::Layout layout);
 
 // A record's two texts as the program shows and copies them.
 struct EmoticonTexts {

@@ -64,4 +64,18 @@ std::optional<QChar> firstUnencodable(QStringView text)
     return std::nullopt;
 }
 
+const CaseFolding& caseFolding()
+{
+    // Built once, on the first search.
+    static const CaseFolding folding = [] {
+        CaseFolding table{};
+        for (std::size_t byte = 0; byte < table.size(); ++byte) {
+            const char32_t folded = QChar::toCaseFolded(char32_t(charOf(uchar(byte)).unicode()));
+            table[byte] = uchar(byteOf(QChar(char16_t(folded))).value_or(char(byte)));
+        }
+        return table;
+    }();
+    return folding;
+}
+
 } // namespace Windows1252

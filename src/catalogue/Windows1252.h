@@ -7,6 +7,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
+#include <array>
 #include <optional>
 
 // The data files hold one byte per character in the Windows-1252 code page. This is the only
@@ -23,5 +24,12 @@ QByteArray encode(QStringView text);
 
 // The first character of text that Windows-1252 cannot hold, if any.
 std::optional<QChar> firstUnencodable(QStringView text);
+
+// Each byte's case-folded form: the byte of the character Unicode folds its character to, so
+// that two bytes fold alike exactly when their characters do without regard to case (accents
+// stay: "É" folds to "é", never to "e"). A byte whose folded character the code page cannot
+// hold (the micro sign's Greek mu) stands for itself, as nothing else folds to that character.
+using CaseFolding = std::array<unsigned char, 256>;
+const CaseFolding& caseFolding();
 
 } // namespace Windows1252

@@ -142,7 +142,14 @@ std::error_code SystemFile::readAt(qint64 offset, qint64 maxBytes, QByteArray& b
         bytes.clear();
         return *fault;
     }
-    bytes.resize(qMax<qint64>(maxBytes, 0));
+    // Into the memory bytes already has, when it alone holds enough and not twice as much: a
+    // list read again into its last block costs the system no fresh pages. Otherwise into a
+    // block of exactly the size: resize() would round it up to a power of two.
+    const qsizetype size = qMax<qint64>(maxBytes, 0);
+    if (bytes.isDetached() && bytes.capacity() >= size && bytes.capacity() < 2 * size)
+        bytes.resize(size);
+    else
+        bytes = QByteArray(size, Qt::Uninitialized);
     qint64 read = 0;
     while (read < bytes.size()) {
         const ssize_t count =
@@ -205,10 +212,11 @@ std::error_code SystemFile::takeRightsOf(const QString& path)
 std::error_code SystemFile::readPart(const QString& path, Links links, qint64 offset,
                                      qint64 maxBytes, QByteArray& bytes)
 {
-    bytes.clear();
     const SystemFile file(path, Mode::Read, links);
-    if (!file.isOpen())
+    if (!file.isOpen()) {
+        bytes.clear();
         return file.openError();
+    }
     return file.readAt(offset, qMin(maxBytes, file.lengthAtOpening() - offset), bytes);
 }
 

@@ -49,7 +49,8 @@ public:
     // As measured when the file was opened.
     qint64 lengthAtOpening() const { return m_length; }
 
-    // At most maxBytes from offset; fewer when the file ends sooner.
+    // At most maxBytes from offset; fewer when the file ends sooner. They replace what bytes
+    // held, in its memory when that is the right size.
     std::error_code readAt(qint64 offset, qint64 maxBytes, QByteArray& bytes) const;
     std::error_code writeAt(qint64 offset, QByteArrayView bytes);
     std::error_code resize(qint64 length);

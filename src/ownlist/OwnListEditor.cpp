@@ -67,7 +67,7 @@ OwnListEditor::OwnListEditor(const CatalogueStore& store, Desktop& desktop,
 void OwnListEditor::refreshOwnList()
 {
     m_ownList.fill({Category::Layout::OwnList, m_store.pathOf(DataFileNames::OwnList)},
-                   RecordList::Names::Trimmed);
+                   ListEntries::Names::Trimmed);
 }
 
 void OwnListEditor::imgOwnListAdd_Click()
@@ -118,13 +118,11 @@ void OwnListEditor::removeSelectedEntry()
     if (const auto failure = m_file.remove(removed))
         return report(*failure);
 
-    QStringList entries = ownList->entries();
-    entries.removeAt(removed);
-    ownList->setEntries(entries);
+    ownList->removeEntry(removed);
     // The selection ends on the last entry, shown in the boxes; when that was the removed
     // one, nothing stays selected and the boxes keep showing it.
-    if (removed < entries.size())
-        ownList->selectRow(int(entries.size()) - 1);
+    if (removed < ownList->count())
+        ownList->selectRow(ownList->count() - 1);
     else
         m_boxes.show(removedTexts);
     showStatus(u"REMOVIDO");

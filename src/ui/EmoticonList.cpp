@@ -3,19 +3,19 @@
 
 #include "EmoticonList.h"
 
+#include "ListEntriesModel.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStringListModel>
+#include <utility>
 
 EmoticonList::EmoticonList(QWidget* parent)
-    : QListView(parent)
-    , m_entries(new QStringListModel(this))
+    : UniformListView(parent)
+    , m_entries(new ListEntriesModel(this))
 {
     setModel(m_entries);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Every entry has the same height: a long list is laid out without measuring each one.
-    setUniformItemSizes(true);
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone);
     // Entries carry trailing blanks up to the field width; they must not make the list
@@ -25,16 +25,32 @@ EmoticonList::EmoticonList(QWidget* parent)
             [this] { emit selectedRowChanged(selectedRow()); });
 }
 
-void EmoticonList::setEntries(const QStringList& entries)
+void EmoticonList::setEntries(ListEntries entries)
 {
     // A model reset drops the selection without a signal, but keeps the scroll position.
-    m_entries->setStringList(entries);
+    m_entries->setEntries(std::move(entries));
     scrollToTop();
 }
 
-QStringList EmoticonList::entries() const
+void EmoticonList::clear()
 {
-    return m_entries->stringList();
+    setEntries({});
+}
+
+ListEntries EmoticonList::takeEntries()
+{
+    return m_entries->takeEntries();
+}
+
+void EmoticonList::removeEntry(int row)
+{
+    m_entries->removeEntry(row);
+    scrollToTop();
+}
+
+const ListEntries& EmoticonList::entries() const
+{
+    return m_entries->entries();
 }
 
 int EmoticonList::count() const
@@ -44,7 +60,7 @@ int EmoticonList::count() const
 
 QString EmoticonList::entry(int row) const
 {
-    return m_entries->index(row).data().toString();
+    return m_entries->entries().entry(row);
 }
 
 int EmoticonList::selectedRow() const
@@ -82,14 +98,14 @@ void EmoticonList::keyPressEvent(QKeyEvent* event)
         selectRow(currentIndex().row());
         return;
     }
-    QListView::keyPressEvent(event);
+    UniformListView::keyPressEvent(event);
 }
 
 void EmoticonList::mousePressEvent(QMouseEvent* event)
 {
     // The other buttons neither select nor move the focus mark.
     if (event->button() == Qt::LeftButton)
-        QListView::mousePressEvent(event);
+        UniformListView::mousePressEvent(event);
 }
 
 QItemSelectionModel::SelectionFlags EmoticonList::selectionCommand(const QModelIndex& index,
@@ -99,7 +115,8 @@ QItemSelectionModel::SelectionFlags EmoticonList::selectionCommand(const QModelI
     // which would deselect it, keeps it.
     if (!index.isValid())
         return QItemSelectionModel::NoUpdate;
-    const QItemSelectionModel::SelectionFlags command = QListView::selectionCommand(index, event);
+    const QItemSelectionModel::SelectionFlags command =
+        UniformListView::selectionCommand(index, event);
     return command.testFlag(QItemSelectionModel::Deselect) ? QItemSelectionModel::ClearAndSelect
                                                            : command;
 }

@@ -3,18 +3,19 @@
 
 #pragma once
 
-#include <QListView>
-#include <QStringList>
+#include "UniformListView.h"
 
-class QStringListModel;
+class ListEntries;
+class ListEntriesModel;
 
 // A list of emoticon names as the program shows them: each entry whole, blanks included
 // (never cut short with an ellipsis), never scrolling sideways, filled in one step however
-// long it is. It reports its selected entry whenever that changes, by the mouse, the keyboard
-// or the program, but not the current entry that a list merely receiving focus is given.
-// Like a classic list box it holds one selection that a person can move but not drop: only
-// the program clears it. The copy keys copy what the list's owner says, never an entry's name.
-class EmoticonList : public QListView {
+// long it is, and decoding only the entries it shows. It reports its selected entry whenever that
+// changes, by the mouse, the keyboard or the program, but not the current entry that a list merely
+// receiving focus is given. Like a classic list box it holds one selection that a person can move
+// but not drop: only the program clears it. The copy keys copy what the list's owner says, never an
+// entry's name.
+class EmoticonList : public UniformListView {
     Q_OBJECT
 
 public:
@@ -22,10 +23,14 @@ public:
 
     // Replaces every entry and shows the first; nothing is selected afterwards, and nothing is
     // reported.
-    void setEntries(const QStringList& entries);
-    void clear() { setEntries({}); }
+    void setEntries(ListEntries entries);
+    void clear();
+    // Gives up every entry, as clear() does, and hands them over.
+    ListEntries takeEntries();
+    // Drops the entry at row, then shows the first as setEntries does.
+    void removeEntry(int row);
 
-    QStringList entries() const;
+    const ListEntries& entries() const;
     int count() const;
     QString entry(int row) const;
 
@@ -48,5 +53,5 @@ protected:
                                                          const QEvent* event) const override;
 
 private:
-    QStringListModel* m_entries;
+    ListEntriesModel* m_entries;
 };

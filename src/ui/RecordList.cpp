@@ -6,9 +6,10 @@
 #include "CatalogueStore.h"
 #include "Desktop.h"
 #include "EmoticonList.h"
-#include "ListSearch.h"
+#include "ListEntries.h"
 
 #include <QLineEdit>
+#include <utility>
 
 RecordList::RecordList(const CatalogueStore& store, Desktop& desktop, EmoticonList* list,
                        QLineEdit* search, QObject* parent)
@@ -22,17 +23,15 @@ RecordList::RecordList(const CatalogueStore& store, Desktop& desktop, EmoticonLi
         connect(search, &QLineEdit::textChanged, this, &RecordList::searchChanged);
 }
 
-void RecordList::fill(const ListSource& source, Names names)
+void RecordList::fill(const ListSource& source, ListEntries::Names names)
 {
-    const ReadResult read = m_store.readRecords(source);
-    QStringList entries = listEntries(read.bytes, source.layout);
-    if (names == Names::Trimmed) {
-        for (QString& entry : entries)
-            entry = trimBlanks(entry).toString();
-    }
+    // Read into the memory of the last fill's records, which the list gives up first: a
+    // catalogue is held once even while it is read again, and a million records do not cost
+    // the system 50 MB of fresh pages at every fill.
+    ReadResult read = m_store.readRecords(source, m_list->takeEntries().takeRecords());
     m_source = source;
-    m_list->setEntries(entries);
-    emit filled(int(entries.size()));
+    m_list->setEntries(ListEntries(std::move(read.bytes), source.layout, names));
+    emit filled(m_list->count());
     // Over the list as it now is.
     if (read.failure)
         m_desktop.showError(m_list, read.failure->message());
@@ -54,7 +53,7 @@ void RecordList::rereadSelection()
 
 void RecordList::searchChanged(const QString& text)
 {
-    const int row = ListSearch::firstBeginningWith(*m_list, text);
+    const int row = m_list->entries().firstBeginningWith(text);
     m_list->selectRow(row);
     if (row < 0)
         emit nothingFound();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "EmoticonRecord.h"
+#include "ListEntries.h"
 #include "ListSource.h"
 
 #include <QObject>
@@ -26,14 +27,10 @@ public:
     RecordList(const CatalogueStore& store, Desktop& desktop, EmoticonList* list, QLineEdit* search,
                QObject* parent);
 
-    // How the entries show the names: as the file's layout lists them (see listEntries), or
-    // without the blanks at both ends.
-    enum class Names { AsListed, Trimmed };
-
     // Fills the list from source's file, read whole again: one entry per record, in record
-    // order; nothing is selected afterwards. A file that is there but cannot be read is
-    // reported in the "Erro" box, and the list stays empty.
-    void fill(const ListSource& source, Names names = Names::AsListed);
+    // order, its name as names says; nothing is selected afterwards. A file that is there but
+    // cannot be read is reported in the "Erro" box, and the list stays empty.
+    void fill(const ListSource& source, ListEntries::Names names = ListEntries::Names::AsListed);
     EmoticonList* list() const { return m_list; }
 
     // The selected entry's texts; none when nothing is selected or the file no longer holds it.

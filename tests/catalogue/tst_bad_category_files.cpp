@@ -4,6 +4,7 @@
 #include "CatalogueStore.h"
 #include "DataFileBuilder.h"
 #include "FileModes.h"
+#include "ListEntries.h"
 #include "SystemFile.h"
 
 #include <QDir>
@@ -91,7 +92,7 @@ void TestBadCategoryFiles::whatLiesThereListsWhatTheLayoutSays()
     CatalogueStore store(m_folder->path());
     const ListSource source{Category::Layout::CategoryFile, m_path};
     const ReadResult read = store.readRecords(source);
-    QCOMPARE(listEntries(read.bytes, source.layout).size(), entries);
+    QCOMPARE(ListEntries(read.bytes, source.layout).count(), entries);
     QCOMPARE(read.failure ? read.failure->message().section(u": "_s, 0, 0) : QString(),
              what == u"file" ? QString() : u"Não foi possível ler o arquivo "_s + m_path);
     QCOMPARE(store.readShownTexts(source, entries).has_value(), false);
@@ -135,9 +136,9 @@ void TestBadCategoryFiles::oddBytesAreListedAsTheLayoutSays()
 
     CatalogueStore store(m_folder->path());
     const ListSource source{Category::Layout::CategoryFile, m_path};
-    const QStringList entries = listEntries(store.readRecords(source).bytes, source.layout);
-    QCOMPARE(entries.size(), 3);
-    QCOMPARE(entries[1], entry);
+    const ListEntries entries(store.readRecords(source).bytes, source.layout);
+    QCOMPARE(entries.count(), 3);
+    QCOMPARE(entries.entry(1), entry);
     QCOMPARE(store.readShownTexts({Category::Layout::CategoryFile, m_path}, 1),
              std::optional(shown));
 }
@@ -156,10 +157,10 @@ void TestBadCategoryFiles::aMillionRecordsAreAllListed()
     const ListSource source{Category::Layout::CategoryFile, m_path};
     QElapsedTimer clock;
     clock.start();
-    const QStringList entries = listEntries(store.readRecords(source).bytes, source.layout);
+    const ListEntries entries(store.readRecords(source).bytes, source.layout);
     qInfo("a million entries listed in %lld ms", clock.elapsed());
-    QCOMPARE(entries.size(), Count);
-    QCOMPARE(entries.last(), u"Emoticon 999999"_s.leftJustified(35));
+    QCOMPARE(entries.count(), Count);
+    QCOMPARE(entries.entry(Count - 1), u"Emoticon 999999"_s.leftJustified(35));
     QCOMPARE(store.readShownTexts({Category::Layout::CategoryFile, m_path}, Count - 1),
              (EmoticonTexts{u"Emoticon 999999"_s, u"#999999"_s}));
 }

@@ -3,6 +3,7 @@
 
 #include "CatalogueStore.h"
 #include "DataFileBuilder.h"
+#include "ListedNames.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,7 +38,7 @@ private:
     ListSource ownList() const { return {OwnList, path(u"custom.bra"_s)}; }
     static QStringList listed(const CatalogueStore& store, const ListSource& source)
     {
-        return listEntries(store.readRecords(source).bytes, source.layout);
+        return namesOf(ListEntries(store.readRecords(source).bytes, source.layout));
     }
 
     // A fresh folder for every test function and data row.

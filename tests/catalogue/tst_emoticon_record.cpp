@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "EmoticonRecord.h"
+#include "ListEntries.h"
 #include "RecordLayout.h"
+#include "Windows1252.h"
 
 #include <QTest>
 #include <optional>
@@ -76,7 +78,8 @@ void TestEmoticonRecord::listEntryIsTheCutNamePadded()
 {
     QFETCH(QString, nameField);
     QFETCH(QString, entry);
-    QCOMPARE(categoryListEntry(nameField), entry);
+    const QByteArray record = Windows1252::encode(nameField) + QByteArray(15, ' ');
+    QCOMPARE(ListEntries(record, Category::Layout::CategoryFile).entry(0), entry);
 }
 
 void TestEmoticonRecord::fieldIsCutOrPadded_data()

@@ -5,6 +5,7 @@
 #include "EmoticonList.h"
 #include "FailureTexts.h"
 #include "FileModes.h"
+#include "ListedNames.h"
 #include "MainWindow.h"
 #include "OwnListPanel.h"
 #include "SystemFile.h"
@@ -182,7 +183,7 @@ void TestOwnListPanel::addStoresWhatTheBoxesHold()
         clickPicture(u"imgOwnListAdd"_s);
 
     QCOMPARE(ownListFile(), std::optional(file));
-    QCOMPARE(ownList()->entries(), entries);
+    QCOMPARE(namesOf(ownList()->entries()), entries);
     QCOMPARE(boxes(), boxesAfter);
     QCOMPARE(legend(), u"ADICIONADO"_s);
     QVERIFY(m_desktop.messages.isEmpty());
@@ -273,7 +274,7 @@ void TestOwnListPanel::removeEndsAsTheListWalkDoes()
 
     QCOMPARE(ownListFile(), std::optional(after));
     QVERIFY(!QFile::exists(path(u"custom.tmp"_s)));
-    QCOMPARE(ownList()->entries(), entries);
+    QCOMPARE(namesOf(ownList()->entries()), entries);
     QCOMPARE(ownList()->selectedRow(), selected);
     QCOMPARE(boxes(), boxesAfter);
     QCOMPARE(legend(), u"REMOVIDO"_s);
@@ -322,7 +323,7 @@ void TestOwnListPanel::clearAsksFirst()
     QCOMPARE(m_desktop.messages,
              QList{refusal.isEmpty() ? question : RecordingDesktop::error(refusal)});
     QCOMPARE(ownListFile(), std::optional(after));
-    QCOMPARE(ownList()->entries(), entries);
+    QCOMPARE(namesOf(ownList()->entries()), entries);
     QCOMPARE(boxes(), (QStringList{QString(), QString()}));
     QCOMPARE(this->legend(), legend);
 }
@@ -383,7 +384,7 @@ void TestOwnListPanel::fileFailureIsReportedAndChangesNothing()
              RecordingDesktop::error(message.arg(store().programFolder()) + Unchanged));
     QCOMPARE(ownListFile(), std::optional(Bee + Sun));
     QVERIFY(!QFile::exists(path(u"custom.tmp"_s)));
-    QCOMPARE(ownList()->entries(), (QStringList{u"Abelha"_s, u"Sol"_s}));
+    QCOMPARE(namesOf(ownList()->entries()), (QStringList{u"Abelha"_s, u"Sol"_s}));
     QCOMPARE(legend(), QString());
     if (picture == u"imgOwnListAdd")
         QCOMPARE(boxes(), shown); // what the user composed is not lost
@@ -525,7 +526,7 @@ void TestOwnListPanel::additionShowsInTheOwnCategoryOfTheWindow()
     category->setFocus();
     QTest::keyClicks(category, u"L"_s);
     QCOMPARE(category->currentText(), u"LISTA PRÓPRIA"_s);
-    const QStringList listed = control<EmoticonList>(u"lstGeneralEmoticons"_s)->entries();
+    const QStringList listed = namesOf(control<EmoticonList>(u"lstGeneralEmoticons"_s)->entries());
     QCOMPARE(listed.size(), 1);
     QCOMPARE(listed[0].trimmed(), u"Gato"_s);
     // The shared timer hides the status word again, on whichever panel.

@@ -3,6 +3,7 @@
 
 #include "Categories.h"
 #include "EmoticonList.h"
+#include "ListedNames.h"
 #include "MainWindow.h"
 #include "WidgetTest.h"
 
@@ -60,7 +61,7 @@ QStringList TestShippedCatalogueFits::entriesCut(const EmoticonList* list)
         return text.first(end);
     };
     QStringList cut;
-    for (const QString& entry : list->entries()) {
+    for (const QString& entry : namesOf(list->entries())) {
         const QString shown = ink(metrics.elidedText(entry, list->textElideMode(), room));
         if (shown != ink(entry) || metrics.horizontalAdvance(shown) > room)
             cut.append(entry);

@@ -2,19 +2,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ArtworkLabel.h"
+#include "DataFileBuilder.h"
 #include "EmoticonList.h"
 #include "MainWindow.h"
 #include "WidgetTest.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFrame>
+#include <QScrollBar>
+#include <malloc.h>
+
+#if defined(__SANITIZE_ADDRESS__)
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#endif
 
 using namespace Qt::StringLiterals;
 
 // What keeps the program quick to start and to use at a hundred times its catalogue, checked
 // as structure rather than by the clock: the panels the window opens without are built after
 // its first frame, their pictures are not drawn until they are shown, and every list lays out
-// its entries without measuring each one.
+// its entries without measuring each one and holds a fill as the bytes it read, with no object
+// per entry.
 class TestStartUpWork : public WidgetTest {
     Q_OBJECT
 
@@ -22,6 +31,7 @@ private slots:
     void hiddenPanelsComeAfterTheFirstFrame();
     void listsDeclareUniformEntries();
     void hiddenPanelsDrawNoPictureUntilShown();
+    void aFillHoldsTheBytesItReadOnly();
 
 private:
     MainWindow* openWindow()
@@ -68,6 +78,44 @@ void TestStartUpWork::hiddenPanelsDrawNoPictureUntilShown()
     QVERIFY(std::ranges::any_of(shown, [](const ArtworkLabel* picture) {
         return picture->isVisible() && !picture->pixmap().isNull();
     }));
+}
+
+// The bytes the heap holds, as its allocator counts them.
+static qint64 heapInUse()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    return qint64(__sanitizer_get_current_allocated_bytes());
+#else
+    const struct mallinfo2 heap = mallinfo2();
+    return qint64(heap.uordblks) + qint64(heap.hblkhd);
+#endif
+}
+
+void TestStartUpWork::aFillHoldsTheBytesItReadOnly()
+{
+    // The window opens on a few entries, so that what drawing them first leaves behind (the
+    // font's glyphs) is not counted, nor anything a long list might leave behind.
+    const auto writeCatalogue = [this](int records) {
+        write(u"all.bra"_s,
+              DataFileBuilder::categoryFile(DataFileBuilder::numbered(u"Nome"_s, records)));
+    };
+    constexpr int Records = 100'000;
+    writeCatalogue(9);
+    openWindow();
+    writeCatalogue(Records);
+    auto* category = control<QComboBox>(u"cboGeneralCategory"_s);
+    auto* list = control<EmoticonList>(u"lstGeneralEmoticons"_s);
+    QTest::keyClick(category, Qt::Key_Up);                 // from TODOS to LISTA PRÓPRIA, empty
+    QTRY_COMPARE(list->verticalScrollBar()->maximum(), 0); // laid out
+    const qint64 before = heapInUse();
+    QTest::keyClick(category, Qt::Key_Down);
+    QCOMPARE(list->count(), Records);
+    QTRY_VERIFY(list->verticalScrollBar()->maximum() > 0); // laid out
+    QCoreApplication::processEvents();                     // and drawn
+    // A record is 50 bytes; a string per entry would take more than that again, and a
+    // position recorded per entry 4 bytes.
+    const qint64 perRecord = (heapInUse() - before) / Records;
+    QVERIFY2(perRecord < 54, qPrintable(QString::number(perRecord) + u" bytes per record"_s));
 }
 
 QTEST_MAIN(TestStartUpWork)
