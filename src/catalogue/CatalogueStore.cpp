@@ -60,6 +60,14 @@ qint64 recordOffset(const ListSource& source, qint64 index)
                              : RecordLayout::categoryRecordOffset(index);
 }
 
+ReadResult readWholeRecords(const ListSource& source, QByteArray block)
+{
+    ReadResult read = readDataFile(source.path, isOwnList(source), recordOffset(source, 0),
+                                   SystemFile::ToTheEnd, std::move(block));
+    read.bytes.truncate(read.bytes.size() - read.bytes.size() % EmoticonRecord::Size);
+    return read;
+}
+
 } // namespace
 
 CatalogueStore::CatalogueStore(const QString& programFolder)
@@ -86,10 +94,18 @@ ListSource CatalogueStore::sourceOf(const Category& category) const
 
 ReadResult CatalogueStore::readRecords(const ListSource& source, QByteArray block) const
 {
-    ReadResult read = readDataFile(source.path, isOwnList(source), recordOffset(source, 0),
-                                   SystemFile::ToTheEnd, std::move(block));
-    read.bytes.truncate(read.bytes.size() - read.bytes.size() % EmoticonRecord::Size);
-    return read;
+    if (std::optional<ReadAhead> ahead = std::exchange(m_readAhead, std::nullopt);
+        ahead && ahead->path == source.path)
+        return ahead->records.get();
+    return readWholeRecords(source, std::move(block));
+}
+
+void CatalogueStore::readAhead(const ListSource& source)
+{
+    // Where no thread can start, the next readRecords reads them itself.
+    constexpr auto OwnThreadIfPossible = std::launch::async | std::launch::deferred;
+    m_readAhead = ReadAhead{
+        source.path, std::async(OwnThreadIfPossible, readWholeRecords, source, QByteArray())};
 }
 
 std::optional<EmoticonRecord> CatalogueStore::readRecord(const ListSource& source,

@@ -10,6 +10,7 @@
 #include <QAnyStringView>
 #include <QByteArray>
 #include <QString>
+#include <future>
 #include <optional>
 
 // What one read of a data file found. A missing file is no failure: it reads as empty.
@@ -42,6 +43,10 @@ public:
     // Every whole record of the file a list is filled from (a trailing piece is none), read
     // into block's memory where it fits: a list's last block, which it has given up.
     ReadResult readRecords(const ListSource& source, QByteArray block = {}) const;
+    // Starts reading a list's records on a thread of their own. The next readRecords takes them
+    // if it asks for that list, and otherwise drops them and reads its own: the window reads
+    // the list it opens on while it builds itself, and the file is still read once per fill.
+    void readAhead(const ListSource& source);
 
     // The record behind the list entry at index, and its texts as the panels show them (see
     // shownTexts); none when the file does not reach that record or cannot be read.
@@ -52,6 +57,12 @@ public:
     ReadResult readStart(QAnyStringView fileName, qint64 maxBytes) const;
 
 private:
+    struct ReadAhead {
+        QString path;
+        std::future<ReadResult> records;
+    };
+
     QString m_programFolder;
     QString m_userFilesFolder;
+    mutable std::optional<ReadAhead> m_readAhead; // taken by the next readRecords
 };

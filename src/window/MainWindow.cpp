@@ -5,6 +5,7 @@
 
 #include "AboutBox.h"
 #include "Artwork.h"
+#include "Categories.h"
 #include "ClipboardCopy.h"
 #include "ConfirmationTimer.h"
 #include "Controls.h"
@@ -78,6 +79,8 @@ MainWindow::MainWindow(const QString& programFolder, const QString& userFilesFol
     , m_desktop(desktop)
     , m_menu(new MainMenu(menuBar()))
 {
+    // The window opens on the whole catalogue: read it while the window is built.
+    m_store.readAhead(m_store.sourceOf(*categoryWithEntry(WholeCatalogueEntry)));
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(ApplicationTitle.toString());
     // The small picture of the toolbar set stands in for the program icon at 16 pixels; the

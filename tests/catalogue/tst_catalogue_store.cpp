@@ -27,6 +27,8 @@ private slots:
     void missingCategoryFileHasNoEntriesAndStaysMissing();
     void categoryEntriesAreNamesAsListed();
     void categoryRecordIsReadAtItsOffset();
+    void readAheadIsTakenByTheNextFillOfItsListOnly_data();
+    void readAheadIsTakenByTheNextFillOfItsListOnly();
     void ownListEntriesFollowTheFileLength_data();
     void ownListEntriesFollowTheFileLength();
     void missingOwnListIsCreatedEmpty();
@@ -125,6 +127,30 @@ void TestCatalogueStore::categoryRecordIsReadAtItsOffset()
     QCOMPARE(record->nameField, u"Marcadoæ"_s.leftJustified(35));
     QCOMPARE(categoryFieldText(record->representationField), u"<*)))><"_s);
     QVERIFY(!store.readRecord(categoryFile(u"all.bra"_s), 5));
+}
+
+void TestCatalogueStore::readAheadIsTakenByTheNextFillOfItsListOnly_data()
+{
+    QTest::addColumn<QString>("firstFilledFrom");
+    QTest::addColumn<int>("firstEntries");
+
+    QTest::newRow("the list read ahead") << u"all.bra"_s << 3;
+    QTest::newRow("another list") << u"foods.bra"_s << 2;
+}
+
+void TestCatalogueStore::readAheadIsTakenByTheNextFillOfItsListOnly()
+{
+    QFETCH(QString, firstFilledFrom);
+    QFETCH(int, firstEntries);
+    QVERIFY(Build::write(path(u"all.bra"_s), Build::categoryFile(Build::numbered(u"Gato"_s, 3))));
+    QVERIFY(Build::write(path(u"foods.bra"_s), Build::categoryFile(Build::numbered(u"Pão"_s, 2))));
+
+    CatalogueStore store(m_folder->path());
+    store.readAhead(categoryFile(u"all.bra"_s));
+    QCOMPARE(listed(store, categoryFile(firstFilledFrom)).size(), firstEntries);
+    // Whatever the first fill took, the next one reads the file as it is now.
+    QVERIFY(Build::write(path(u"all.bra"_s), Build::categoryFile(Build::numbered(u"Gato"_s, 5))));
+    QCOMPARE(listed(store, categoryFile(u"all.bra"_s)).size(), 5);
 }
 
 void TestCatalogueStore::ownListEntriesFollowTheFileLength_data()
