@@ -15,10 +15,12 @@ namespace Artwork {
 namespace {
 
 // One of the build's raster files (see tool/rasterize.cpp): its width and height, then its
-// pixels. None when it is missing, damaged, or of other pixels than those asked for.
+// pixels. None when it is missing, damaged, or of other pixels than those asked for. On a
+// little-endian processor the picture keeps the file's bytes as its pixels: for a file the
+// resources keep uncompressed, that is the program's own memory, and nothing is copied.
 std::optional<QPixmap> raster(const QString& path, QSize pixels)
 {
-    const QByteArray bytes = QResource(path).uncompressedData();
+    QByteArray bytes = QResource(path).uncompressedData();
     constexpr qsizetype Header = 8;
     if (bytes.size() < Header)
         return std::nullopt;
@@ -27,10 +29,18 @@ std::optional<QPixmap> raster(const QString& path, QSize pixels)
     if (stored != pixels ||
         bytes.size() != Header + 4 * qsizetype(stored.width()) * stored.height())
         return std::nullopt;
+    const auto* pixelData = reinterpret_cast<const uchar*>(bytes.constData() + Header);
+    if (Q_BYTE_ORDER == Q_LITTLE_ENDIAN && quintptr(pixelData) % alignof(quint32) == 0) {
+        // The picture keeps the bytes for as long as it lives.
+        auto* kept = new QByteArray(std::move(bytes));
+        return QPixmap::fromImage(QImage(
+            pixelData, stored.width(), stored.height(), QImage::Format_ARGB32_Premultiplied,
+            [](void* keptBytes) { delete static_cast<QByteArray*>(keptBytes); }, kept));
+    }
     QImage image(stored, QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < stored.height(); ++y) {
-        qFromLittleEndian<quint32>(bytes.constData() + Header + 4 * qsizetype(y) * stored.width(),
-                                   stored.width(), image.scanLine(y));
+        qFromLittleEndian<quint32>(pixelData + 4 * qsizetype(y) * stored.width(), stored.width(),
+                                   image.scanLine(y));
     }
     return QPixmap::fromImage(std::move(image));
 }

@@ -8,7 +8,7 @@
 //
 // A raster file is the picture's width and height (32-bit little-endian each), then its
 // pixels as premultiplied ARGB, 32 bits each, row after row: nothing to decode, so loading
-// one costs no more than copying it. The program's resources compress them.
+// one costs no more than copying it, and on a little-endian processor not even that.
 
 #include <QDir>
 #include <QFile>
