@@ -31,11 +31,14 @@ std::optional<QPixmap> raster(const QString& path, QSize pixels)
         return std::nullopt;
     const auto* pixelData = reinterpret_cast<const uchar*>(bytes.constData() + Header);
     if (Q_BYTE_ORDER == Q_LITTLE_ENDIAN && quintptr(pixelData) % alignof(quint32) == 0) {
-        // The picture keeps the bytes for as long as it lives.
+        // The picture keeps the bytes for as long as it lives. An opaque one keeps its unused
+        // alpha too: Qt would copy it to drop it.
         auto* kept = new QByteArray(std::move(bytes));
-        return QPixmap::fromImage(QImage(
-            pixelData, stored.width(), stored.height(), QImage::Format_ARGB32_Premultiplied,
-            [](void* keptBytes) { delete static_cast<QByteArray*>(keptBytes); }, kept));
+        return QPixmap::fromImage(
+            QImage(
+                pixelData, stored.width(), stored.height(), QImage::Format_ARGB32_Premultiplied,
+                [](void* keptBytes) { delete static_cast<QByteArray*>(keptBytes); }, kept),
+            Qt::NoOpaqueDetection);
     }
     QImage image(stored, QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < stored.height(); ++y) {
