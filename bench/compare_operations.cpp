@@ -47,12 +47,13 @@ constexpr Operation Operations[] = {
     {"category", "category change to TODOS", 0.2},
     {"keystroke-last", "search keystroke matching the last entry", 0.5},
     {"keystroke-none", "search keystroke matching none", 0.5},
+    {"list-letter-none", "letter typed in the list, matching none", 1},
     {"selection", "selection (record read, preview drawn)", 1},
     {"add", "own list: add", 1},
     {"remove", "own list: remove the first entry", 1},
     {"rebuild", "own list: rebuild", 1},
 };
-constexpr int GrowingOperations = 3; // the first three run over the whole catalogue
+constexpr int GrowingOperations = 4; // the first four run over the whole catalogue
 constexpr double GrowthLimit = 10;   // from 100,000 to 1,000,000 records: no worse than linear
 
 std::unique_ptr<QTemporaryDir> dataFolder(int records)

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The operations a person repeats, measured once on the data files of a folder (see
-// BenchData): choosing "TODOS", a keystroke in the search box, a selection, and adding,
-// removing and rebuilding on the own list. Each runs in the real window, through the controls'
-// own handlers, and reads its files again as it always does. Prints one line per operation:
-// its name, a tab, its median in milliseconds. compare_operations runs it, and the same source
-// built on an older commit of the program, in turn.
+// BenchData): choosing "TODOS", a keystroke in the search box, a letter typed in the list, a
+// selection, and adding, removing and rebuilding on the own list. Each runs in the real
+// window, through the controls' own handlers, and reads its files again as it always does.
+// Prints one line per operation: its name, a tab, its median in milliseconds. compare_operations
+// runs it, and the same source built on an older commit of the program, in turn.
 //
 // bench_operations <folder>
 
@@ -82,6 +82,8 @@ int main(int argc, char* argv[])
     report("keystroke-none",
            medianMs(Runs, [&](int run) { search->setText(run % 2 ? last : noMatch); }));
     search->clear();
+    report("list-letter-none",
+           medianMs(Runs, [&](int) { list->keyboardSearch(QStringLiteral("x")); }));
     report("selection",
            medianMs(Runs, [&](int run) { list->selectRow(run % 2 ? records - 2 : records / 8); }));
 

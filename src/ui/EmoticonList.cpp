@@ -5,8 +5,10 @@
 
 #include "ListEntriesModel.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <algorithm>
 #include <utility>
 
 EmoticonList::EmoticonList(QWidget* parent)
@@ -78,6 +80,23 @@ void EmoticonList::selectRow(int row)
     }
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     scrollTo(index);
+}
+
+void EmoticonList::keyboardSearch(const QString& search)
+{
+    if (search.isEmpty())
+        return;
+    const bool inRun =
+        m_lastKey.isValid() && !m_lastKey.hasExpired(QApplication::keyboardInputInterval());
+    m_lastKey.start();
+    m_typed = inRun ? m_typed + search : search;
+    const bool oneKeyRepeated = m_typed.count(m_typed.front()) == m_typed.size();
+    const int selected = selectedRow();
+    const int found = oneKeyRepeated
+                          ? entries().firstBeginningWith(m_typed.left(1), selected)
+                          : entries().firstBeginningWith(m_typed, std::max(selected - 1, -1));
+    if (found >= 0)
+        selectRow(found);
 }
 
 void EmoticonList::keyPressEvent(QKeyEvent* event)

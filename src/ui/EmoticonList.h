@@ -5,6 +5,8 @@
 
 #include "UniformListView.h"
 
+#include <QElapsedTimer>
+
 class ListEntries;
 class ListEntriesModel;
 
@@ -20,6 +22,12 @@ class EmoticonList : public UniformListView {
 
 public:
     explicit EmoticonList(QWidget* parent = nullptr);
+
+    // Letters typed in the list select as in Qt's lists: keys typed in a run spell the start of
+    // a name, looked for from the selected entry on; a first key, or one key pressed again and
+    // again, moves on to the next entry it begins, round to the top. Nothing found keeps the
+    // selection. The entries compare their bytes; Qt's own would decode name after name.
+    void keyboardSearch(const QString& search) override;
 
     // Replaces every entry and shows the first; nothing is selected afterwards, and nothing is
     // reported.
@@ -54,4 +62,6 @@ protected:
 
 private:
     ListEntriesModel* m_entries;
+    QString m_typed;         // the keys of the last run
+    QElapsedTimer m_lastKey; // a run ends after QApplication::keyboardInputInterval()
 };

@@ -31,6 +31,8 @@ private slots:
     void focusIntoTheListSelectsNothing();
     void aPersonCannotDropTheSelection_data();
     void aPersonCannotDropTheSelection();
+    void lettersTypedInTheListSelect_data();
+    void lettersTypedInTheListSelect();
     void previewDrawsInsideTheTextCell_data();
     void previewDrawsInsideTheTextCell();
     void previewGrowsWithTheSize();
@@ -219,6 +221,33 @@ void TestGeneralPanel::aPersonCannotDropTheSelection()
         QTest::mouseClick(list()->viewport(), button, modifiers, place);
     QCOMPARE(list()->selectedRow(), selected);
     QCOMPARE(list()->currentIndex().row(), selected);
+}
+
+void TestGeneralPanel::lettersTypedInTheListSelect_data()
+{
+    QTest::addColumn<int>("selectedBefore");
+    QTest::addColumn<QString>("typed"); // in one run
+    QTest::addColumn<int>("selected");
+    QTest::newRow("a letter moves to the next name it begins") << 0 << u"b"_s << 3;
+    QTest::newRow("the same letter again moves on") << 3 << u"b"_s << 4;
+    QTest::newRow("and round to the top") << 4 << u"b"_s << 3;
+    QTest::newRow("one letter typed twice moves twice") << 0 << u"bb"_s << 4;
+    QTest::newRow("a run spells a name") << 0 << u"abac"_s << 2;
+    QTest::newRow("a run keeps the entry it found while it matches") << 0 << u"abel"_s << 1;
+    QTest::newRow("capitals alike") << 0 << u"L"_s << 5;
+    QTest::newRow("from the top with nothing selected") << -1 << u"bo"_s << 4;
+    QTest::newRow("nothing found keeps the selection") << 2 << u"z"_s << 2;
+}
+
+void TestGeneralPanel::lettersTypedInTheListSelect()
+{
+    QFETCH(int, selectedBefore);
+    QFETCH(QString, typed);
+    QFETCH(int, selected);
+    select(u"OBJETOS"_s, selectedBefore);
+    list()->setFocus();
+    QTest::keyClicks(list(), typed);
+    QCOMPARE(list()->selectedRow(), selected);
 }
 
 void TestGeneralPanel::previewDrawsInsideTheTextCell_data()
