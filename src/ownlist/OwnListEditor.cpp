@@ -82,13 +82,12 @@ void OwnListEditor::imgOwnListAdd_Click()
             return refuse(unstorableMessage(*character));
     }
     // The boxes show the catalogue's selected entry again, ready for another addition.
-    if (appendTypedEntry())
+    if (append(typed))
         m_catalogue.rereadSelection();
 }
 
-bool OwnListEditor::appendTypedEntry()
+bool OwnListEditor::append(const EmoticonTexts& typed)
 {
-    const EmoticonTexts typed = m_boxes.texts();
     if (const auto failure =
             m_file.append(EmoticonRecord::fromTexts(typed.name, typed.representation))) {
         report(*failure);

@@ -43,7 +43,9 @@ public slots:
     void imgOwnListClear_Click();
 
 private:
-    bool appendTypedEntry();
+    // Appends the entry to the own list and shows the list again; false, reported, when the
+    // file refuses it.
+    bool append(const EmoticonTexts& typed);
     void removeSelectedEntry();
     void deleteOwnList();
 

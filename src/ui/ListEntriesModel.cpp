@@ -22,7 +22,7 @@ ListEntries ListEntriesModel::takeEntries()
 
 void ListEntriesModel::removeEntry(int row)
 {
-    // A reset, as a refill: the list starts again from its top with nothing selected.
+    // A reset, as a refill: nothing stays selected.
     beginResetModel();
     m_entries.remove(row);
     endResetModel();

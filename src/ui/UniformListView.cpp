@@ -205,7 +205,6 @@ void UniformListView::paintEvent(QPaintEvent* event)
     for (int row = std::max(0, rowAt(event->rect().top())); row <= last; ++row) {
         const QModelIndex index = indexOfRow(row);
         option.rect = visualRect(index);
-        option.rect.setWidth(std::min(viewport()->width(), option.rect.width()));
         option.state = state;
         if (selectionModel()->isSelected(index))
             option.state |= QStyle::State_Selected;

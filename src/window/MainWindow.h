@@ -6,8 +6,9 @@
 // Quillane Emoticon: a catalogue of text emoticons to copy into chat windows.
 //
 // The catalogue lives in fixed-record files beside the program; CatalogueStore reads them
-// afresh every time, nothing is cached. The main window holds a menu bar, a tool strip and five
-// panels on one rectangle, one shown at a time:
+// afresh every time, nothing is cached (the first list is read on a thread of its own while the
+// window is built, for its first fill only). The main window holds a menu bar, a tool strip
+// and five panels on one rectangle, one shown at a time:
 //   browse (GeneralPanel)     choose a category, find an emoticon, see it drawn large, copy it:
 //                             CategorySelector fills a RecordList, whose selection reads the
 //                             entry's record again and hands it to EmoticonPreview; CopyCaption
