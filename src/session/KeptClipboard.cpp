@@ -35,8 +35,16 @@ std::error_code pipeHolding(const QByteArray& text, int& readEnd)
         return lastError();
     ::fcntl(ends[1], F_SETFL, O_NONBLOCK);
     // Room for the whole text: a pipe takes 64 KiB unless asked for more, and a text box's text,
-    // copied whole, can be longer.
-    ::fcntl(ends[1], F_SETPIPE_SZ, int(qMin(text.size(), qsizetype(1) << 20)));
+    // copied whole, can be longer. Where more is refused (the user's pipes are at their limit),
+    // that is the reason a longer text is not kept.
+    constexpr qsizetype PipeTakes = 1 << 16;
+    if (::fcntl(ends[1], F_SETPIPE_SZ, int(qMin(text.size(), qsizetype(1) << 20))) < 0 &&
+        text.size() > PipeTakes) {
+        const std::error_code refused = lastError();
+        ::close(ends[0]);
+        ::close(ends[1]);
+        return refused;
+    }
     const ssize_t written = ::write(ends[1], text.constData(), size_t(text.size()));
     const std::error_code writeError = lastError();
     ::close(ends[1]);
