@@ -22,15 +22,13 @@ private slots:
     void init() { m_folder = std::make_unique<QTemporaryDir>(); }
     void dataFolderEndsInOneSeparator_data();
     void dataFolderEndsInOneSeparator();
-    void categoryEntriesFollowTheFileLength_data();
-    void categoryEntriesFollowTheFileLength();
+    void entriesFollowTheFileLength_data();
+    void entriesFollowTheFileLength();
     void missingCategoryFileHasNoEntriesAndStaysMissing();
     void categoryEntriesAreNamesAsListed();
     void categoryRecordIsReadAtItsOffset();
     void readAheadIsTakenByTheNextFillOfItsListOnly_data();
     void readAheadIsTakenByTheNextFillOfItsListOnly();
-    void ownListEntriesFollowTheFileLength_data();
-    void ownListEntriesFollowTheFileLength();
     void missingOwnListIsCreatedEmpty();
     void ownListRecordIsReadAtItsOffset();
 
@@ -68,29 +66,45 @@ void TestCatalogueStore::dataFolderEndsInOneSeparator()
     QCOMPARE(store.pathOf(u"all.bra"), dataFolder + u"all.bra"_s);
 }
 
-void TestCatalogueStore::categoryEntriesFollowTheFileLength_data()
+void TestCatalogueStore::entriesFollowTheFileLength_data()
 {
-    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("ownList");
+    QTest::addColumn<int>("length"); // of a file of three records
     QTest::addColumn<int>("entries");
 
-    QTest::newRow("empty file") << 0 << 0;
-    QTest::newRow("shorter than the leading block") << 600 << 0;
-    QTest::newRow("leading block only") << 1000 << 0;
-    QTest::newRow("a piece of a record") << 1049 << 0;
-    QTest::newRow("one record") << 1050 << 1;
-    QTest::newRow("one record and a piece") << 1099 << 1;
-    QTest::newRow("three records") << 1150 << 3;
+    QTest::newRow("category: empty file") << false << 0 << 0;
+    QTest::newRow("category: shorter than the leading block") << false << 600 << 0;
+    QTest::newRow("category: leading block only") << false << 1000 << 0;
+    QTest::newRow("category: a piece of a record") << false << 1049 << 0;
+    QTest::newRow("category: one record") << false << 1050 << 1;
+    QTest::newRow("category: one record and a piece") << false << 1099 << 1;
+    QTest::newRow("category: three records") << false << 1150 << 3;
+    QTest::newRow("own list: empty") << true << 0 << 0;
+    QTest::newRow("own list: two records") << true << 100 << 2;
+    QTest::newRow("own list: a piece of a third record is ignored") << true << 120 << 2;
+    QTest::newRow("own list: three records") << true << 150 << 3;
 }
 
-void TestCatalogueStore::categoryEntriesFollowTheFileLength()
+// The first entries' names, as stored: blanks and æ kept in an own list.
+void TestCatalogueStore::entriesFollowTheFileLength()
 {
+    QFETCH(bool, ownList);
     QFETCH(int, length);
     QFETCH(int, entries);
-    const QByteArray file = Build::categoryFile(Build::numbered(u"Gato"_s, 3));
-    QVERIFY(Build::write(path(u"animals.bra"_s), file.left(length)));
+    const QList<Build::Emoticon> emoticons =
+        ownList ? QList<Build::Emoticon>{{u"  Meu gato"_s, u"=^.^="_s},
+                                         {u"Amor æ"_s, u"<3"_s},
+                                         {u"Sol"_s, u"\\o/"_s}}
+                : Build::numbered(u"Gato"_s, 3);
+    const QByteArray file =
+        ownList ? Build::ownListFile(emoticons) : Build::categoryFile(emoticons);
+    const ListSource source = ownList ? this->ownList() : categoryFile(u"animals.bra"_s);
+    QVERIFY(Build::write(source.path, file.left(length)));
 
-    CatalogueStore store(m_folder->path());
-    QCOMPARE(listed(store, categoryFile(u"animals.bra"_s)).size(), entries);
+    QStringList asStored;
+    for (const auto& [name, representation] : emoticons.first(entries))
+        asStored.append(name.leftJustified(35));
+    QCOMPARE(listed(CatalogueStore(m_folder->path()), source), asStored);
 }
 
 void TestCatalogueStore::missingCategoryFileHasNoEntriesAndStaysMissing()
@@ -151,33 +165,6 @@ void TestCatalogueStore::readAheadIsTakenByTheNextFillOfItsListOnly()
     // Whatever the first fill took, the next one reads the file as it is now.
     QVERIFY(Build::write(path(u"all.bra"_s), Build::categoryFile(Build::numbered(u"Gato"_s, 5))));
     QCOMPARE(listed(store, categoryFile(u"all.bra"_s)).size(), 5);
-}
-
-void TestCatalogueStore::ownListEntriesFollowTheFileLength_data()
-{
-    QTest::addColumn<int>("length");
-    QTest::addColumn<int>("entries");
-
-    QTest::newRow("empty") << 0 << 0;
-    QTest::newRow("two records") << 100 << 2;
-    QTest::newRow("a piece of a third record is ignored") << 120 << 2;
-    QTest::newRow("three records") << 150 << 3;
-}
-
-void TestCatalogueStore::ownListEntriesFollowTheFileLength()
-{
-    QFETCH(int, length);
-    QFETCH(int, entries);
-    const QByteArray file = Build::ownListFile(
-        {{u"  Meu gato"_s, u"=^.^="_s}, {u"Amor æ"_s, u"<3"_s}, {u"Sol"_s, u"\\o/"_s}});
-    QVERIFY(Build::write(path(u"custom.bra"_s), file.left(length)));
-
-    CatalogueStore store(m_folder->path());
-    const QStringList names = listed(store, ownList());
-    QCOMPARE(names.size(), entries);
-    const QStringList asStored = {u"  Meu gato"_s.leftJustified(35), u"Amor æ"_s.leftJustified(35),
-                                  u"Sol"_s.leftJustified(35)};
-    QCOMPARE(names, asStored.first(entries));
 }
 
 void TestCatalogueStore::missingOwnListIsCreatedEmpty()

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "CatalogueStore.h"
+#include "DataFileBuilder.h"
 #include "FileModes.h"
 #include "SettingsFile.h"
 
@@ -10,6 +11,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+namespace Build = DataFileBuilder;
 
 // emoticon.dat: the always-on-top choice as a tagged text, read once at start and written at
 // the start of the file at shut-down.
@@ -57,9 +59,7 @@ void TestSettingsFile::readsTheChoice()
     QFETCH(bool, on);
 
     QTemporaryDir folder;
-    QFile file(folder.filePath(u"emoticon.dat"_s));
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-    file.close();
+    QVERIFY(Build::write(folder.filePath(u"emoticon.dat"_s), content));
     CatalogueStore store(folder.path());
     QCOMPARE(SettingsFile(store).readAlwaysOnTop().alwaysOnTop, on);
 }
@@ -91,24 +91,18 @@ void TestSettingsFile::writesSevenBytesAndKeepsTheRest()
     QFETCH(QByteArray, after);
 
     QTemporaryDir folder;
-    QFile file(folder.filePath(u"emoticon.dat"_s));
-    if (!before.isEmpty()) {
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
-        file.close();
-    }
+    const QString path = folder.filePath(u"emoticon.dat"_s);
+    QVERIFY(before.isEmpty() || Build::write(path, before));
     CatalogueStore store(folder.path());
     QCOMPARE(SettingsFile(store).writeAlwaysOnTop(on), std::nullopt);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), after);
+    QCOMPARE(Build::read(path), after);
 }
 
 void TestSettingsFile::unwritableFileIsReported()
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(u"emoticon.dat"_s);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(tagged(8, 3, "NNN")) == 7);
-    file.close();
+    QVERIFY(Build::write(path, tagged(8, 3, "NNN")));
     QVERIFY(FileModes::setWritable(path, false));
 
     CatalogueStore store(folder.path());
@@ -116,8 +110,7 @@ void TestSettingsFile::unwritableFileIsReported()
     QVERIFY(failure);
     QVERIFY2(failure->message().contains(u"emoticon.dat"_s), qPrintable(failure->message()));
     QVERIFY(failure->message().contains(u"sem permissão"_s));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), tagged(8, 3, "NNN"));
+    QCOMPARE(Build::read(path), tagged(8, 3, "NNN"));
     QVERIFY(FileModes::setWritable(path, true));
 }
 

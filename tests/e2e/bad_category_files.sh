@@ -24,26 +24,19 @@ refusal_shown() {
     [ -n "$refusal" ]
 }
 
-# error_box_closed CASE WHEN: an "Erro" box shown (the widget tests read its text), closed by OK.
-error_box_closed() {
-    wait_until 20 error_box_shown || fail "$1: no Erro box $2"
-    xdotool mousemove --sync --window "$error_box" 20 20 key Return
-    wait_until 10 error_box_gone || fail "$1: the Erro box $2 did not close"
-}
-
 # check CASE LAST_REPRESENTATION [unreadable]: starts the program on the all.bra there; ends it.
 check() {
     if [ -z "${3:-}" ]; then
         launch_program "${without_file_rights[@]}" "$program_folder/quillane-emoticon"
     else
         "${without_file_rights[@]}" "$program_folder/quillane-emoticon" & pid=$!
-        error_box_closed "$1" "at the start"
+        close_error_box "$1, at the start" # the widget tests read its text
         find_window
         click_panel 2000 2990 && xdotool key Tab Home # the search box, the selector: "COMIDAS"
         click_panel 1800 1380 && click_panel 6200 4460 # its first entry, copied
         expect_clipboard "$(representation "$bin_dir" foods.bra 1)" "$1: the first of COMIDAS"
         click_panel 2000 2990 && xdotool key Tab End # "TODOS"
-        error_box_closed "$1" "when TODOS is chosen again"
+        close_error_box "$1, when TODOS is chosen again"
     fi
     printf 'nada copiado' | xclip -selection clipboard
     click_panel 1800 1380 # the first entry of lstGeneralEmoticons, when there is one

@@ -177,6 +177,12 @@ error_box_gone() { ! xdotool search --onlyvisible --name '^Erro$' >/dev/null; }
 # dismiss_box WINDOW: Enter in a message box, its OK. Keys go to the window under the pointer
 # when no window manager gives focus.
 dismiss_box() { xdotool mousemove --sync --window "$1" 20 20 key Return; }
+# close_error_box WHAT: waits for an "Erro" box, shown after WHAT, and closes it by OK.
+close_error_box() {
+    wait_until 20 error_box_shown || fail "$1: no Erro box"
+    dismiss_box "$error_box"
+    wait_until 10 error_box_gone || fail "$1: the Erro box did not close"
+}
 
 # file_has_bytes FILE SIZE
 file_has_bytes() {

@@ -33,9 +33,7 @@ start_editor() {
 # refused CASE CHANGE: the change just asked for shows "Erro", and OK closes it; the old list
 # stays whole.
 refused() {
-    wait_until 10 error_box_shown || fail "$1: $2 showed no Erro box"
-    dismiss_box "$error_box"
-    wait_until 10 error_box_gone || fail "$1: the Erro box did not close"
+    close_error_box "$1: $2"
     cmp -s "$old_list" "$program_folder/custom.bra" || fail "$1: $2 changed custom.bra"
     [ ! -e "$program_folder/custom.tmp" ] || fail "$1: $2 left custom.tmp behind"
     echo "$1: $2 refused, the list kept"

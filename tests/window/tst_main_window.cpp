@@ -92,6 +92,8 @@ void TestMainWindow::switchesPanels_data()
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("what"); // a menu entry, a key sequence or "Toolbar:index"
     QTest::addColumn<QString>("frame");
+    // A text box the keys go to, focused and holding a text it must keep; or none.
+    QTest::addColumn<QString>("box");
 
     const QList<std::tuple<QString, QString, QString>> ways = {
         {u"mnuGeneral"_s, u"Ctrl+G"_s, u"Toolbar1:1"_s},
@@ -105,10 +107,28 @@ void TestMainWindow::switchesPanels_data()
         const QString& frame = FrameNames[i]; // the ways are listed in the frames' order
         // Start on another panel, and once on the same one.
         const QString other = std::get<0>(ways[(i + 2) % ways.size()]);
-        QTest::addRow("menu %s", qPrintable(entry)) << other << u"menu"_s << entry << frame;
-        QTest::addRow("shortcut %s", qPrintable(keys)) << other << u"keys"_s << keys << frame;
-        QTest::addRow("button %s", qPrintable(button)) << other << u"toolbar"_s << button << frame;
-        QTest::addRow("menu %s again", qPrintable(entry)) << entry << u"menu"_s << entry << frame;
+        QTest::addRow("menu %s", qPrintable(entry))
+            << other << u"menu"_s << entry << frame << QString();
+        QTest::addRow("shortcut %s", qPrintable(keys))
+            << other << u"keys"_s << keys << frame << QString();
+        QTest::addRow("button %s", qPrintable(button))
+            << other << u"toolbar"_s << button << frame << QString();
+        QTest::addRow("menu %s again", qPrintable(entry))
+            << entry << u"menu"_s << entry << frame << QString();
+    }
+    // The shortcuts act whichever text box the user is typing in.
+    const QList<std::pair<QString, QString>> boxes = {
+        {u"mnuGeneral"_s, u"txtGeneralSearch"_s},
+        {u"mnuConfig"_s, u"txtOwnListSearch"_s},
+        {u"mnuConfig"_s, u"txtOwnListEmoticonName"_s},
+        {u"mnuConfig"_s, u"txtOwnListRepresentation"_s},
+    };
+    for (const auto& [panelEntry, box] : boxes) {
+        for (int i = 0; i < ways.size(); ++i) {
+            const QString& keys = std::get<1>(ways[i]);
+            QTest::addRow("%s in %s", qPrintable(keys), qPrintable(box))
+                << panelEntry << u"keys"_s << keys << FrameNames[i] << box;
+        }
     }
 }
 
@@ -118,18 +138,31 @@ void TestMainWindow::switchesPanels()
     QFETCH(QString, how);
     QFETCH(QString, what);
     QFETCH(QString, frame);
+    QFETCH(QString, box);
 
     control<QAction>(startMenuEntry)->trigger();
+    QLineEdit* textBox = box.isEmpty() ? nullptr : control<QLineEdit>(box);
+    if (textBox) {
+        textBox->setText(u"texto"_s);
+        textBox->setFocus();
+        QVERIFY(textBox->hasFocus());
+    }
     if (how == u"menu") {
         control<QAction>(what)->trigger();
     } else if (how == u"keys") {
+        // To the focused box, as a person's keys go, or else to the window.
         const QKeyCombination keys = QKeySequence(what)[0];
-        QTest::keyClick(m_window, keys.key(), keys.keyboardModifiers());
+        QTest::keyClick(textBox ? static_cast<QWidget*>(textBox) : m_window, keys.key(),
+                        keys.keyboardModifiers());
     } else {
         const QStringList button = what.split(u':');
         clickToolbarButton(button[0], button[1].toInt());
     }
     QCOMPARE(visibleFrames(), QStringList{frame});
+    if (textBox) {
+        QCOMPARE(textBox->text(), u"texto"_s);
+        QVERIFY(!textBox->hasSelectedText());
+    }
 }
 
 void TestMainWindow::ownListButtonPreparesTheEditor()

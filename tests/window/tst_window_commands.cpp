@@ -51,6 +51,7 @@ private:
         return Build::read(path(u"emoticon.dat"_s)).value_or("(missing)");
     }
     QWidget* aboutBox() const { return m_window->findChild<QWidget*>(u"frmAbout"_s); }
+    QLabel* aboutLabel(const QString& name) const { return aboutBox()->findChild<QLabel*>(name); }
 
     MainWindow* m_window = nullptr;
 };
@@ -249,29 +250,26 @@ void TestWindowCommands::aboutBoxCloseCaptionLightsUnderTheMouse()
     // Beside its owner: the test platform's pointer finds the first window under it.
     aboutBox()->move(m_window->frameGeometry().topRight() + QPoint(20, 0));
     const auto closeColour = [this] {
-        return aboutBox()
-            ->findChild<QLabel*>(u"lblAboutClose"_s)
-            ->palette()
-            .color(QPalette::WindowText);
+        return aboutLabel(u"lblAboutClose"_s)->palette().color(QPalette::WindowText);
     };
     const QColor rest(192, 192, 192);
     const QColor hot(255, 255, 0);
     QCOMPARE(closeColour(), rest);
 
-    QTest::mouseMove(aboutBox()->findChild<QLabel*>(u"lblAboutClose"_s));
+    QTest::mouseMove(aboutLabel(u"lblAboutClose"_s));
     QTRY_COMPARE(closeColour(), hot);
-    QTest::mouseMove(aboutBox()->findChild<QLabel*>(u"lblAboutVersion"_s));
+    QTest::mouseMove(aboutLabel(u"lblAboutVersion"_s));
     QCOMPARE(closeColour(), hot);               // another label leaves it lit
     QTest::mouseMove(aboutBox(), QPoint(3, 3)); // the margin
     QTRY_COMPARE(closeColour(), rest);
 
     // Choosing the entry again brings the open box forward without loading it anew.
-    QTest::mouseMove(aboutBox()->findChild<QLabel*>(u"lblAboutClose"_s));
+    QTest::mouseMove(aboutLabel(u"lblAboutClose"_s));
     QTRY_COMPARE(closeColour(), hot);
     control<QAction>(u"mnuAbout"_s)->trigger();
     QCOMPARE(closeColour(), hot);
 
-    QTest::mouseClick(aboutBox()->findChild<QLabel*>(u"lblAboutClose"_s), Qt::LeftButton);
+    QTest::mouseClick(aboutLabel(u"lblAboutClose"_s), Qt::LeftButton);
     QTRY_VERIFY(!aboutBox());
     control<QAction>(u"mnuAbout"_s)->trigger();
     QCOMPARE(closeColour(), rest);
@@ -282,8 +280,8 @@ void TestWindowCommands::aboutBoxLinks()
     openWindow();
     control<QAction>(u"mnuAbout"_s)->trigger();
     QVERIFY(QTest::qWaitForWindowExposed(aboutBox()));
-    auto* site = aboutBox()->findChild<QLabel*>(u"lblAboutInternet"_s);
-    auto* mail = aboutBox()->findChild<QLabel*>(u"lblAboutEMAIL"_s);
+    auto* site = aboutLabel(u"lblAboutInternet"_s);
+    auto* mail = aboutLabel(u"lblAboutEMAIL"_s);
     QTest::mouseClick(site, Qt::LeftButton);
     QTest::mouseClick(mail, Qt::LeftButton);
     control<QAction>(u"mnuQuillaneHomePage"_s)->trigger();

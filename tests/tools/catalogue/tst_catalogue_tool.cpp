@@ -79,9 +79,8 @@ private slots:
     void refusedBeforeAnythingIsWritten();
     void fileThatIsNoCatalogueGivesFewLinesAndNoText_data();
     void fileThatIsNoCatalogueGivesFewLinesAndNoText();
-    void sourcesAreMergedInTheOrderGiven();
-    void sortIgnoresCaseAndAccents();
-    void textFromWindowsEditorsIsAccepted();
+    void compiledSourcesDumpAsExpected_data();
+    void compiledSourcesDumpAsExpected();
     void ownListOfTheProgramDumpsAndCompilesBack_data();
     void ownListOfTheProgramDumpsAndCompilesBack();
     void ownListIsReplacedWholeOrNotAtAll();
@@ -90,6 +89,11 @@ private slots:
 
 private:
     ToolRun run(const QStringList& arguments) const;
+    // The exit code of a compile of sources into output.
+    int compile(const QStringList& options, const QString& output, const QStringList& sources) const
+    {
+        return run(QStringList{"compile"} + options + QStringList{"-o", output} + sources).exitCode;
+    }
     QString path(const QString& name) const { return m_dir->filePath(name); }
     void write(const QString& name, const QByteArray& bytes) const;
     QByteArray read(const QString& name) const;
@@ -167,9 +171,7 @@ void CatalogueToolTest::compiledBytesFollowTheProgramsLayout()
     QFETCH(QByteArray, records);
 
     write("source.txt", source);
-    QCOMPARE(
-        run(QStringList{"compile"} + options + QStringList{"-o", "out.bra", "source.txt"}).exitCode,
-        0);
+    QCOMPARE(compile(options, "out.bra", {"source.txt"}), 0);
     QByteArray bytes = read("out.bra");
     if (options.isEmpty()) {
         const QByteArray block = bytes.first(1000);
@@ -206,17 +208,13 @@ void CatalogueToolTest::dumpCompilesBackToTheSameBytes()
     QFETCH(QByteArray, source);
 
     write("source.txt", source);
-    QCOMPARE(run(QStringList{"compile"} + options + QStringList{"-o", "first.bra", "source.txt"})
-                 .exitCode,
-             0);
+    QCOMPARE(compile(options, "first.bra", {"source.txt"}), 0);
     const ToolRun dump = run(QStringList{"dump", "first.bra"} + options);
     QCOMPARE(dump.errors, QString());
     QCOMPARE(dump.exitCode, 0);
     QCOMPARE(dump.output, source);
     write("dump.txt", dump.output);
-    QCOMPARE(run(QStringList{"compile"} + options + QStringList{"-o", "second.bra", "dump.txt"})
-                 .exitCode,
-             0);
+    QCOMPARE(compile(options, "second.bra", {"dump.txt"}), 0);
     QCOMPARE(read("second.bra"), read("first.bra"));
 }
 
@@ -237,7 +235,7 @@ void CatalogueToolTest::shippedCatalogueRoundTrips()
     const ToolRun dump = run({"dump", shipped, "-o", "dump.txt"});
     QCOMPARE(dump.errors, QString());
     QCOMPARE(dump.exitCode, 0);
-    QCOMPARE(run({"compile", "-o", "again.bra", "dump.txt"}).exitCode, 0);
+    QCOMPARE(compile({}, "again.bra", {"dump.txt"}), 0);
     QFile original(shipped);
     QVERIFY(original.open(QIODevice::ReadOnly));
     QVERIFY(read("again.bra") == original.readAll());
@@ -251,68 +249,43 @@ void CatalogueToolTest::badInputIsRefusedAndWritesNothing_data()
     QTest::addColumn<QString>("place");
     QTest::addColumn<QString>("detail");
 
+    const QStringList category;
     const QStringList ownList{"--own-list"};
-    QTest::newRow("category name of 35 characters")
-        << QStringList() << "ok\t:)\n" + QByteArray(35, 'n') + "\t:)\n"
-        << QByteArray() << "a.txt:2"
-        << "o máximo é 34";
-    QTest::newRow("category representation of 15 characters")
-        << QStringList() << "ok\t" + QByteArray(15, 'r') + '\n'
-        << QByteArray() << "a.txt:1"
-        << "o máximo é 14";
-    QTest::newRow("own-list name of 36 characters") << ownList << QByteArray(36, 'n') + "\t:)\n"
-                                                    << QByteArray() << "a.txt:1"
-                                                    << "o máximo é 35";
-    QTest::newRow("own-list representation of 16 characters")
-        << ownList << "ok\t" + QByteArray(16, 'r') + '\n'
-        << QByteArray() << "a.txt:1"
-        << "o máximo é 15";
-    QTest::newRow("character outside Windows-1252, named with its code")
-        << QStringList() << QByteArray("Ômega\tω\n") << QByteArray() << "a.txt:1"
-        << "«ω» (U+03C9)";
-    QTest::newRow("character beyond 16 bits, named with its code")
-        << ownList << QByteArray("Rindo\t😀\n") << QByteArray() << "a.txt:1"
-        << "U+1F600";
-    QTest::newRow("æ in a category name")
-        << QStringList() << QByteArray("Gatoæ\t:)\n") << QByteArray() << "a.txt:1"
-        << "«æ»";
-    QTest::newRow("æ in a category representation")
-        << QStringList() << QByteArray("Gato\t=^æ^=\n") << QByteArray() << "a.txt:1"
-        << "«æ»";
-    QTest::newRow("empty name") << QStringList() << QByteArray("\t:)\n") << QByteArray()
-                                << "a.txt:1"
-                                << "nome vazio";
-    QTest::newRow("empty representation")
-        << ownList << QByteArray("Gato\t\n") << QByteArray() << "a.txt:1"
-        << "representação vazia";
-    QTest::newRow("blank before a name")
-        << QStringList() << QByteArray(" Gato\t:)\n") << QByteArray() << "a.txt:1"
-        << "espaço no início ou no fim";
-    QTest::newRow("blank after a representation")
-        << ownList << QByteArray("Gato\t:) \n") << QByteArray() << "a.txt:1"
-        << "espaço no início ou no fim";
-    QTest::newRow("control character")
-        << QStringList() << QByteArray("Ga\x07to\t:)\n") << QByteArray() << "a.txt:1"
-        << "U+0007";
-    QTest::newRow("line without TAB, counted past comments and blank lines")
-        << QStringList() << QByteArray("# gatos\n\nGato =^.^=\n") << QByteArray() << "a.txt:3"
-        << "sem o TAB";
-    QTest::newRow("line with two TABs")
-        << QStringList() << QByteArray("Gato\t=^.^=\tgato\n") << QByteArray() << "a.txt:1"
-        << "2 TABs";
-    QTest::newRow("bytes that are not UTF-8")
-        << QStringList() << QByteArray("ok\t:)\nGato\t\xFF\n") << QByteArray() << "a.txt:2"
-        << "UTF-8";
-    QTest::newRow("name repeated in one file, case and accents ignored")
-        << QStringList() << QByteArray("Água\t~\nagua\t~\n") << QByteArray() << "a.txt:2"
-        << "linha 1";
-    QTest::newRow("same name, another representation in a second file: both places named")
-        << QStringList() << QByteArray("Gato\t=^.^=\n") << QByteArray("ok\t:)\ngato\t=^_^=\n")
-        << "b.txt:2"
-        << "a.txt:1";
-    QTest::newRow("same name and representation in a second file, spelt differently")
-        << ownList << QByteArray("Gato\t=^.^=\n") << QByteArray("GATO\t=^.^=\n") << "b.txt:1"
-        << "a.txt:1";
+    const auto bad = [](const char* what, const QStringList& options, const QByteArray& source,
+                        const char* place, const char* detail, const QByteArray& second = {}) {
+        QTest::newRow(what) << options << source << second << QString(place)
+                            << QString::fromUtf8(detail);
+    };
+    bad("category name of 35 characters", category, "ok\t:)\n" + QByteArray(35, 'n') + "\t:)\n",
+        "a.txt:2", "o máximo é 34");
+    bad("category representation of 15 characters", category, "ok\t" + QByteArray(15, 'r') + '\n',
+        "a.txt:1", "o máximo é 14");
+    bad("own-list name of 36 characters", ownList, QByteArray(36, 'n') + "\t:)\n", "a.txt:1",
+        "o máximo é 35");
+    bad("own-list representation of 16 characters", ownList, "ok\t" + QByteArray(16, 'r') + '\n',
+        "a.txt:1", "o máximo é 15");
+    bad("character outside Windows-1252, named with its code", category, "Ômega\tω\n", "a.txt:1",
+        "«ω» (U+03C9)");
+    bad("character beyond 16 bits, named with its code", ownList, "Rindo\t😀\n", "a.txt:1",
+        "U+1F600");
+    bad("æ in a category name", category, "Gatoæ\t:)\n", "a.txt:1", "«æ»");
+    bad("æ in a category representation", category, "Gato\t=^æ^=\n", "a.txt:1", "«æ»");
+    bad("empty name", category, "\t:)\n", "a.txt:1", "nome vazio");
+    bad("empty representation", ownList, "Gato\t\n", "a.txt:1", "representação vazia");
+    bad("blank before a name", category, " Gato\t:)\n", "a.txt:1", "espaço no início ou no fim");
+    bad("blank after a representation", ownList, "Gato\t:) \n", "a.txt:1",
+        "espaço no início ou no fim");
+    bad("control character", category, "Ga\x07to\t:)\n", "a.txt:1", "U+0007");
+    bad("line without TAB, counted past comments and blank lines", category,
+        "# gatos\n\nGato =^.^=\n", "a.txt:3", "sem o TAB");
+    bad("line with two TABs", category, "Gato\t=^.^=\tgato\n", "a.txt:1", "2 TABs");
+    bad("bytes that are not UTF-8", category, "ok\t:)\nGato\t\xFF\n", "a.txt:2", "UTF-8");
+    bad("name repeated in one file, case and accents ignored", category, "Água\t~\nagua\t~\n",
+        "a.txt:2", "linha 1");
+    bad("same name, another representation in a second file: both places named", category,
+        "Gato\t=^.^=\n", "b.txt:2", "a.txt:1", "ok\t:)\ngato\t=^_^=\n");
+    bad("same name and representation in a second file, spelt differently", ownList,
+        "Gato\t=^.^=\n", "b.txt:1", "a.txt:1", "GATO\t=^.^=\n");
 }
 
 void CatalogueToolTest::badInputIsRefusedAndWritesNothing()
@@ -463,34 +436,47 @@ void CatalogueToolTest::fileThatIsNoCatalogueGivesFewLinesAndNoText()
     }
 }
 
-void CatalogueToolTest::sourcesAreMergedInTheOrderGiven()
+void CatalogueToolTest::compiledSourcesDumpAsExpected_data()
 {
-    write("a.txt", "Zebra\t=Z\nGato\t=^.^=\n");
-    write("b.txt", "Gato\t=^.^=\nabelha\t8-)\n");
-    QCOMPARE(run({"compile", "-o", "out.bra", "a.txt", "b.txt"}).exitCode, 0);
-    QCOMPARE(run({"dump", "out.bra"}).output, "Zebra\t=Z\nGato\t=^.^=\nabelha\t8-)\n");
-}
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArrayList>("sources");
+    QTest::addColumn<QString>("output"); // its name tells the dump the layout
+    QTest::addColumn<QByteArray>("dump");
 
-void CatalogueToolTest::sortIgnoresCaseAndAccents()
-{
+    QTest::newRow("sources are merged in the order given")
+        << QStringList() << QByteArrayList{"Zebra\t=Z\nGato\t=^.^=\n", "Gato\t=^.^=\nabelha\t8-)\n"}
+        << "out.bra" << QByteArray("Zebra\t=Z\nGato\t=^.^=\nabelha\t8-)\n");
+
     const QStringList sorted{"abacaxi",    "Ábaco", "afago", "Água",
                              "aguardente", "Élan",  "épico", "Zebra"};
-    QByteArray source;
+    QByteArray shuffled;
     for (qsizetype i = sorted.size() - 1; i >= 0; i -= 2)
-        source += sorted[i].toUtf8() + "\t:)\n";
+        shuffled += sorted[i].toUtf8() + "\t:)\n";
     for (qsizetype i = 0; i < sorted.size(); i += 2)
-        source += sorted[i].toUtf8() + "\t:)\n";
-    write("a.txt", source);
+        shuffled += sorted[i].toUtf8() + "\t:)\n";
+    QTest::newRow("--sort ignores case and accents")
+        << QStringList{"--sort"} << QByteArrayList{shuffled} << "out.bra"
+        << (sorted.join("\t:)\n") + "\t:)\n").toUtf8();
 
-    QCOMPARE(run({"compile", "--sort", "-o", "out.bra", "a.txt"}).exitCode, 0);
-    QCOMPARE(run({"dump", "out.bra"}).output, (sorted.join("\t:)\n") + "\t:)\n").toUtf8());
+    QTest::newRow("text from Windows editors: byte-order mark and CRLF accepted")
+        << QStringList{"--own-list"} << QByteArrayList{"\xEF\xBB\xBFGato\t=^.^=\r\nSol\t8-)\r\n"}
+        << "custom.bra" << QByteArray("Gato\t=^.^=\nSol\t8-)\n");
 }
 
-void CatalogueToolTest::textFromWindowsEditorsIsAccepted()
+void CatalogueToolTest::compiledSourcesDumpAsExpected()
 {
-    write("a.txt", "\xEF\xBB\xBFGato\t=^.^=\r\nSol\t8-)\r\n");
-    QCOMPARE(run({"compile", "--own-list", "-o", "custom.bra", "a.txt"}).exitCode, 0);
-    QCOMPARE(run({"dump", "custom.bra"}).output, "Gato\t=^.^=\nSol\t8-)\n");
+    QFETCH(QStringList, options);
+    QFETCH(QByteArrayList, sources);
+    QFETCH(QString, output);
+    QFETCH(QByteArray, dump);
+
+    QStringList names;
+    for (const QByteArray& source : sources) {
+        names += QStringLiteral("source%1.txt").arg(names.size());
+        write(names.last(), source);
+    }
+    QCOMPARE(compile(options, output, names), 0);
+    QCOMPARE(run({"dump", output}).output, dump);
 }
 
 void CatalogueToolTest::ownListOfTheProgramDumpsAndCompilesBack_data()
@@ -516,7 +502,7 @@ void CatalogueToolTest::ownListOfTheProgramDumpsAndCompilesBack()
     QCOMPARE(dump.exitCode, 0);
     QCOMPARE(read("own.txt"), "Feliz\t:-)\nmãe æ\tæ\n" + QByteArray(35, 'n') + '\t' +
                                   QByteArray(15, 'r') + "\nFeliz\t:-)\n");
-    QCOMPARE(run({"compile", "--own-list", "-o", "rebuilt.bra", "own.txt"}).exitCode, 0);
+    QCOMPARE(compile({"--own-list"}, "rebuilt.bra", {"own.txt"}), 0);
     QCOMPARE(read("rebuilt.bra"), ownList);
 }
 
@@ -528,7 +514,7 @@ void CatalogueToolTest::ownListIsReplacedWholeOrNotAtAll()
     QVERIFY(heldOpen.open(QIODevice::ReadOnly));
 
     write("new.txt", "Novo\t:-D\n");
-    QCOMPARE(run({"compile", "--own-list", "-o", "custom.bra", "new.txt"}).exitCode, 0);
+    QCOMPARE(compile({"--own-list"}, "custom.bra", {"new.txt"}), 0);
     const QByteArray after = padded("Novo", 35) + padded(":-D", 15);
     QCOMPARE(read("custom.bra"), after);
     // A reader that had the old list open still reads all of it: the file was replaced by a
@@ -537,7 +523,7 @@ void CatalogueToolTest::ownListIsReplacedWholeOrNotAtAll()
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList({"custom.bra", "new.txt"}));
 
     write("bad.txt", "Novo\t:-D\nRuim\tω\n");
-    QCOMPARE(run({"compile", "--own-list", "-o", "custom.bra", "bad.txt"}).exitCode, 1);
+    QCOMPARE(compile({"--own-list"}, "custom.bra", {"bad.txt"}), 1);
     QCOMPARE(read("custom.bra"), after);
 }
 
@@ -603,9 +589,7 @@ void CatalogueToolTest::inexactRecordsAreReportedAndTheDumpStillCompiles()
 
     // A text without a single emoticon line is no source to compile.
     const QStringList layout = fileName == "custom.bra" ? QStringList{"--own-list"} : QStringList();
-    QCOMPARE(
-        run(QStringList{"compile"} + layout + QStringList{"-o", "again.bra", "dump.txt"}).exitCode,
-        keptLines.isEmpty() ? 1 : 0);
+    QCOMPARE(compile(layout, "again.bra", {"dump.txt"}), keptLines.isEmpty() ? 1 : 0);
 }
 
 QTEST_GUILESS_MAIN(CatalogueToolTest)
