@@ -336,27 +336,26 @@ void TestOwnListPanel::fileFailureIsReportedAndChangesNothing_data()
     QTest::addColumn<std::errc>("faultError");
     QTest::addColumn<QString>("message"); // %1 stands for the data folder
 
-    const std::errc none{};
-    QTest::newRow("add to a read-only file") << u"imgOwnListAdd"_s << u"custom.bra"_s << -1 << none
-                                             << cannot(u"gravar", u"custom.bra", Denied);
-    QTest::newRow("remove from a read-only file")
-        << u"imgOwnListRemove"_s << u"custom.bra"_s << -1 << none
-        << cannot(u"gravar", u"custom.bra", Denied);
-    QTest::newRow("clear a read-only file") << u"imgOwnListClear"_s << u"custom.bra"_s << -1 << none
-                                            << cannot(u"excluir", u"custom.bra", Denied);
-    QTest::newRow("remove in a read-only folder")
-        << u"imgOwnListRemove"_s << u"."_s << -1 << none << cannot(u"criar", u"custom.tmp", Denied);
-    QTest::newRow("clear in a read-only folder") << u"imgOwnListClear"_s << u"."_s << -1 << none
-                                                 << cannot(u"excluir", u"custom.bra", Denied);
-    QTest::newRow("remove interrupted while writing: disk full")
-        << u"imgOwnListRemove"_s << QString() << int(Step::Write) << std::errc::no_space_on_device
-        << cannot(u"gravar", u"custom.tmp", DiskFull);
-    QTest::newRow("remove interrupted while flushing")
-        << u"imgOwnListRemove"_s << QString() << int(Step::Flush) << std::errc::io_error
-        << cannot(u"gravar", u"custom.tmp", DiskError);
-    QTest::newRow("remove interrupted at the rename")
-        << u"imgOwnListRemove"_s << QString() << int(Step::Rename) << std::errc::permission_denied
-        << cannot(u"renomear", u"custom.tmp para %1custom.bra", Denied);
+    const auto readOnly = [](const char* what, const QString& picture, const QString& target,
+                             const QString& message) {
+        QTest::newRow(what) << u"imgOwnList"_s + picture << target << -1 << std::errc{} << message;
+    };
+    const auto fault = [](const char* what, Step step, std::errc error, const QString& message) {
+        QTest::newRow(what) << u"imgOwnListRemove"_s << QString() << int(step) << error << message;
+    };
+    const QString file = u"custom.bra"_s;
+    readOnly("add to a read-only file", u"Add"_s, file, cannot(u"gravar", file, Denied));
+    readOnly("remove from a read-only file", u"Remove"_s, file, cannot(u"gravar", file, Denied));
+    readOnly("clear a read-only file", u"Clear"_s, file, cannot(u"excluir", file, Denied));
+    readOnly("remove in a read-only folder", u"Remove"_s, u"."_s,
+             cannot(u"criar", u"custom.tmp", Denied));
+    readOnly("clear in a read-only folder", u"Clear"_s, u"."_s, cannot(u"excluir", file, Denied));
+    fault("remove interrupted while writing: disk full", Step::Write, std::errc::no_space_on_device,
+          cannot(u"gravar", u"custom.tmp", DiskFull));
+    fault("remove interrupted while flushing", Step::Flush, std::errc::io_error,
+          cannot(u"gravar", u"custom.tmp", DiskError));
+    fault("remove interrupted at the rename", Step::Rename, std::errc::permission_denied,
+          cannot(u"renomear", u"custom.tmp para %1custom.bra", Denied));
 }
 
 void TestOwnListPanel::fileFailureIsReportedAndChangesNothing()
