@@ -73,13 +73,15 @@ namespace {
 
 const QColor Navy(0, 0, 128);
 
-// The smallest rectangle holding every pixel drawn over the navy ground.
-QRect drawnBounds(const QImage& image)
+// The smallest rectangle holding every painted pixel: by default, every pixel drawn over the
+// navy ground.
+QRect drawnBounds(
+    const QImage& image, bool (*painted)(QColor) = [](QColor colour) { return colour != Navy; })
 {
     QRect bounds;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (image.pixelColor(x, y) != Navy)
+            if (painted(image.pixelColor(x, y)))
                 bounds |= QRect(x, y, 1, 1);
         }
     }
@@ -487,14 +489,8 @@ void TestGeneralPanel::markerLightsOverTheCopyCaption()
 void TestGeneralPanel::rotatePictureFillsItsPlace()
 {
     const auto* rotate = control<QLabel>(u"imgGeneralRotate"_s);
-    const QImage picture = rotate->pixmap().toImage();
-    QRect painted;
-    for (int y = 0; y < picture.height(); ++y) {
-        for (int x = 0; x < picture.width(); ++x) {
-            if (qAlpha(picture.pixel(x, y)) > 0)
-                painted |= QRect(x, y, 1, 1);
-        }
-    }
+    const QRect painted =
+        drawnBounds(rotate->pixmap().toImage(), [](QColor colour) { return colour.alpha() > 0; });
     QCOMPARE(rotate->size(), QSize(29, 27));
     QVERIFY2(painted.width() >= 22 && painted.height() >= 22,
              qPrintable(QDebug::toString(painted)));
