@@ -190,14 +190,11 @@ void TestSingleInstance::withoutRuntimeFolder()
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder));
     QTemporaryDir temporary;
     QTemporaryDir elsewhere;
-    const std::optional<QByteArray> previousTemporary =
-        qEnvironmentVariableIsSet("TMPDIR") ? std::optional(qgetenv("TMPDIR")) : std::nullopt;
+    const QByteArray previousTemporary = qgetenv("TMPDIR"); // empty reads as unset
     qputenv("TMPDIR", temporary.path().toLocal8Bit());
     const auto restore = qScopeGuard([&] {
-        if (previousTemporary)
-            qputenv("TMPDIR", *previousTemporary);
-        else
-            qunsetenv("TMPDIR");
+        (void)(previousTemporary.isEmpty() ? qunsetenv("TMPDIR")
+                                           : qputenv("TMPDIR", previousTemporary));
     });
     const QString own = temporary.filePath(u"quillane-emoticon-%1"_s.arg(::getuid()));
     QTemporaryDir folder;

@@ -114,9 +114,8 @@ void TestUserFiles::readOnlyProgramFolderKeepsTheCatalogueAndTheUsersFilesApart(
     QCOMPARE(ownList.remove(0), std::nullopt);
     QCOMPARE(SettingsFile(store).writeAlwaysOnTop(true), std::nullopt);
 
-    QFile ownListFile(QDir(userFolder).filePath(u"custom.bra"_s));
-    QVERIFY(ownListFile.open(QIODevice::ReadOnly));
-    QCOMPARE(ownListFile.readAll(), Build::ownListFile({{u"Sol"_s, u"\\o/"_s}}));
+    QCOMPARE(Build::read(QDir(userFolder).filePath(u"custom.bra"_s)),
+             std::optional(Build::ownListFile({{u"Sol"_s, u"\\o/"_s}})));
     QVERIFY(QFile::exists(QDir(userFolder).filePath(u"emoticon.dat"_s)));
     QCOMPARE(QDir(m_programFolder->path()).entryList(QDir::Files), QStringList{u"all.bra"_s});
     QCOMPARE(QDir(userFolder).entryList(QDir::Files),
@@ -159,12 +158,11 @@ void TestUserFiles::filesLeftInAnInstalledCopyMoveOnce()
     UserFilesFolder::moveLeftBehind(program, data);
 
     const bool moved = installed && !othersFiles && !openFolder;
+    const std::optional<QByteArray> settings("settings");
     QCOMPARE(Build::read(data + u"/custom.bra"_s), "own list");
     QCOMPARE(Build::read(program + u"/custom.bra"_s), "left list");
-    QCOMPARE(Build::read(data + u"/emoticon.dat"_s),
-             moved ? std::optional("settings") : std::nullopt);
-    QCOMPARE(Build::read(program + u"/emoticon.dat"_s),
-             moved ? std::nullopt : std::optional("settings"));
+    QCOMPARE(Build::read(data + u"/emoticon.dat"_s), moved ? settings : std::nullopt);
+    QCOMPARE(Build::read(program + u"/emoticon.dat"_s), moved ? std::nullopt : settings);
     QCOMPARE(QDir(data).entryList(QDir::Files).size(), moved ? 2 : 1); // no temporary file left
 }
 
