@@ -38,9 +38,7 @@ while read -r setting copy close kept takeover; do
     [ "$kept" = - ] || expect_clipboard "$kept" "$row, copied"
     offered=$(xclip -o -selection clipboard -t TARGETS 2>/dev/null || true)
     $close
-    [ -z "$pid" ] || wait_until 10 program_ended || fail "$row: the program did not end"
-    [ -z "$pid" ] || wait "$pid" || fail "$row: the program ended with status $?"
-    pid=
+    [ -z "$pid" ] || ended_well "$row"
     expect_settings "$program_folder/emoticon.dat" 080003004e4e4e "$row"
     if [ "$kept" != - ]; then
         expect_clipboard "$kept" "$row, closed"

@@ -138,14 +138,19 @@ program_ended() {
     ! kill -0 "$pid" 2>/dev/null || grep -qs ') Z' "/proc/$pid/stat"
 }
 
+# ended_well WHAT: waits for the program to end, after WHAT, with status 0.
+ended_well() {
+    wait_until 10 program_ended || fail "$1: the program did not end"
+    wait "$pid" || fail "$1: the program ended with status $?"
+    pid=
+}
+
 # exit_by_menu: "Sair", the last entry of the first menu; returns once the program has ended
 # with status 0.
 exit_by_menu() {
     click_client 20 -8
     xdotool key Up Return
-    wait_until 10 program_ended || fail "the program did not end at 'Sair'"
-    wait "$pid" || fail "the program ended with status $?"
-    pid=
+    ended_well "'Sair'"
 }
 
 # open_own_list_editor: Toolbar1's second button, "Configurar Sua Própria Lista", which

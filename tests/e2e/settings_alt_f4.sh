@@ -20,9 +20,8 @@ on_top || fail "the window does not stay on top: $(xprop -id "$window" _NET_WM_S
 
 # "Sempre Visível", the second entry of "Opções", twice: the same window changes its layer (a
 # window made anew would have another id).
-eval "$(xwininfo -id "$window" | awk -F': *' '/Absolute upper-left X/ {print "x=" $2} /Absolute upper-left Y/ {print "y=" $2}')"
 for layer in not_on_top on_top; do
-    xdotool mousemove $((x + 100)) $((y + 9)) click 1 sleep 0.3 key Down Down Return
+    xdotool mousemove $((X + 100)) $((Y + 9)) click 1 sleep 0.3 key Down Down Return
     wait_until 5 $layer || fail "'Sempre Visível' left the window $(xprop -id "$window" _NET_WM_STATE)"
 done
 
@@ -32,9 +31,7 @@ for attempt in 1 2 3; do
     xdotool windowactivate --sync "$window" key alt+F4
     ! wait_until 3 program_ended || break
 done
-program_ended || fail "the program did not end at Alt+F4"
-wait "$pid" || fail "the program ended with status $?"
-pid=
+ended_well Alt+F4
 
 expect_settings "$program_folder/emoticon.dat" 08000300595959 Alt+F4
 # SIGTERM, SIGINT and SIGHUP end it as closing the window does (a signal the program starts
@@ -43,9 +40,7 @@ for signal in TERM INT HUP; do
     printf '\x08\x00\x03\x00yyy' >"$program_folder/emoticon.dat"
     launch_program env --default-signal=INT,HUP "$program_folder/quillane-emoticon"
     kill -s "$signal" "$pid"
-    wait_until 10 program_ended || fail "SIG$signal did not end the program"
-    wait "$pid" || fail "SIG$signal: the program ended with status $?"
+    ended_well "SIG$signal"
     expect_settings "$program_folder/emoticon.dat" 08000300595959 "SIG$signal"
 done
-pid=
 echo "emoticon.dat holds 08 00 03 00 59 59 59 after Alt+F4, SIGTERM, SIGINT and SIGHUP"
