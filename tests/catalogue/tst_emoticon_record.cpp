@@ -11,7 +11,11 @@
 
 using namespace Qt::StringLiterals;
 
+// A record count from a file length, or a record's offset from its index.
+using LayoutFunction = qint64 (*)(qint64);
+
 Q_DECLARE_METATYPE(std::optional<QString>)
+Q_DECLARE_METATYPE(LayoutFunction)
 
 class TestEmoticonRecord : public QObject {
     Q_OBJECT
@@ -25,10 +29,8 @@ private slots:
     void fieldIsCutOrPadded();
     void trimsBlanksOnly();
     void recordBytesAreWindows1252();
-    void recordCounts_data();
-    void recordCounts();
-    void recordOffsets_data();
-    void recordOffsets();
+    void recordCountsAndOffsets_data();
+    void recordCountsAndOffsets();
 };
 
 void TestEmoticonRecord::fieldTextEndsAtTheTerminator_data()
@@ -118,56 +120,41 @@ void TestEmoticonRecord::recordBytesAreWindows1252()
     QCOMPARE(EmoticonRecord::fromBytes(bytes), record);
 }
 
-void TestEmoticonRecord::recordCounts_data()
+void TestEmoticonRecord::recordCountsAndOffsets_data()
 {
-    QTest::addColumn<bool>("ownList");
-    QTest::addColumn<qint64>("length");
-    QTest::addColumn<qint64>("count");
+    QTest::addColumn<LayoutFunction>("function");
+    QTest::addColumn<qint64>("argument");
+    QTest::addColumn<qint64>("result");
 
-    QTest::newRow("category: empty") << false << 0LL << 0LL;
-    QTest::newRow("category: shorter than the block") << false << 999LL << 0LL;
-    QTest::newRow("category: the block alone") << false << 1000LL << 0LL;
-    QTest::newRow("category: one byte short of a record") << false << 1049LL << 0LL;
-    QTest::newRow("category: one record") << false << 1050LL << 1LL;
-    QTest::newRow("category: a record and a piece") << false << 1099LL << 1LL;
-    QTest::newRow("category: two records") << false << 1100LL << 2LL;
-    QTest::newRow("own list: empty") << true << 0LL << 0LL;
-    QTest::newRow("own list: a piece") << true << 49LL << 0LL;
-    QTest::newRow("own list: two records") << true << 100LL << 2LL;
-    QTest::newRow("own list: two records and a piece") << true << 149LL << 2LL;
+    const LayoutFunction count = RecordLayout::categoryRecordCount;
+    const LayoutFunction ownCount = RecordLayout::ownListRecordCount;
+    QTest::newRow("count, category: empty") << count << 0LL << 0LL;
+    QTest::newRow("count, category: shorter than the block") << count << 999LL << 0LL;
+    QTest::newRow("count, category: the block alone") << count << 1000LL << 0LL;
+    QTest::newRow("count, category: one byte short of a record") << count << 1049LL << 0LL;
+    QTest::newRow("count, category: one record") << count << 1050LL << 1LL;
+    QTest::newRow("count, category: a record and a piece") << count << 1099LL << 1LL;
+    QTest::newRow("count, category: two records") << count << 1100LL << 2LL;
+    QTest::newRow("count, own list: empty") << ownCount << 0LL << 0LL;
+    QTest::newRow("count, own list: a piece") << ownCount << 49LL << 0LL;
+    QTest::newRow("count, own list: two records") << ownCount << 100LL << 2LL;
+    QTest::newRow("count, own list: two records and a piece") << ownCount << 149LL << 2LL;
+    const LayoutFunction offset = RecordLayout::categoryRecordOffset;
+    QTest::newRow("offset, category: first entry") << offset << 0LL << 1000LL;
+    QTest::newRow("offset, category: entry 3") << offset << 3LL << 1150LL;
+    QTest::newRow("offset, category: entry 700") << offset << 700LL << 36000LL;
+    QTest::newRow("offset, category: beyond 32-bit offsets")
+        << offset << 50'000'000LL << 2'500'001'000LL;
+    QTest::newRow("offset, own list: entry 3 is record 4")
+        << LayoutFunction(RecordLayout::ownListRecordOffset) << 3LL << 150LL;
 }
 
-void TestEmoticonRecord::recordCounts()
+void TestEmoticonRecord::recordCountsAndOffsets()
 {
-    QFETCH(bool, ownList);
-    QFETCH(qint64, length);
-    QFETCH(qint64, count);
-    QCOMPARE(ownList ? RecordLayout::ownListRecordCount(length)
-                     : RecordLayout::categoryRecordCount(length),
-             count);
-}
-
-void TestEmoticonRecord::recordOffsets_data()
-{
-    QTest::addColumn<bool>("ownList");
-    QTest::addColumn<qint64>("index");
-    QTest::addColumn<qint64>("offset");
-
-    QTest::newRow("category: first entry") << false << 0LL << 1000LL;
-    QTest::newRow("category: entry 3") << false << 3LL << 1150LL;
-    QTest::newRow("category: entry 700") << false << 700LL << 36000LL;
-    QTest::newRow("category: beyond 32-bit offsets") << false << 50'000'000LL << 2'500'001'000LL;
-    QTest::newRow("own list: entry 3 is record 4") << true << 3LL << 150LL;
-}
-
-void TestEmoticonRecord::recordOffsets()
-{
-    QFETCH(bool, ownList);
-    QFETCH(qint64, index);
-    QFETCH(qint64, offset);
-    QCOMPARE(ownList ? RecordLayout::ownListRecordOffset(index)
-                     : RecordLayout::categoryRecordOffset(index),
-             offset);
+    QFETCH(LayoutFunction, function);
+    QFETCH(qint64, argument);
+    QFETCH(qint64, result);
+    QCOMPARE(function(argument), result);
 }
 
 QTEST_APPLESS_MAIN(TestEmoticonRecord)
