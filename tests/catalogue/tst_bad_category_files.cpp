@@ -139,8 +139,7 @@ void TestBadCategoryFiles::oddBytesAreListedAsTheLayoutSays()
     const ListEntries entries(store.readRecords(source).bytes, source.layout);
     QCOMPARE(entries.count(), 3);
     QCOMPARE(entries.entry(1), entry);
-    QCOMPARE(store.readShownTexts({Category::Layout::CategoryFile, m_path}, 1),
-             std::optional(shown));
+    QCOMPARE(store.readShownTexts(source, 1), std::optional(shown));
 }
 
 void TestBadCategoryFiles::aMillionRecordsAreAllListed()
@@ -161,7 +160,7 @@ void TestBadCategoryFiles::aMillionRecordsAreAllListed()
     qInfo("a million entries listed in %lld ms", clock.elapsed());
     QCOMPARE(entries.count(), Count);
     QCOMPARE(entries.entry(Count - 1), u"Emoticon 999999"_s.leftJustified(35));
-    QCOMPARE(store.readShownTexts({Category::Layout::CategoryFile, m_path}, Count - 1),
+    QCOMPARE(store.readShownTexts(source, Count - 1),
              (EmoticonTexts{u"Emoticon 999999"_s, u"#999999"_s}));
 }
 
