@@ -4,7 +4,15 @@
 #pragma once
 
 #include <QString>
+#include <cerrno>
 #include <system_error>
+
+// The system's reason for the call that just failed: read it at once, before another call can
+// change it.
+inline std::error_code lastSystemError()
+{
+    return {errno, std::generic_category()};
+}
 
 // The program's own reasons to refuse a user's file, beside the system's.
 enum class UserFileRefusal {

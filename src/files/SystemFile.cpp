@@ -48,12 +48,6 @@ void mapPagesAhead(QByteArray& block)
     ::madvise(block.data() + toFirstPage, size_t(wholePages), MADV_POPULATE_WRITE);
 }
 
-// Read right after the failing call, before anything else can change it.
-std::error_code systemError()
-{
-    return {errno, std::generic_category()};
-}
-
 QByteArray encoded(const QString& path)
 {
     return QFile::encodeName(path);
@@ -82,7 +76,7 @@ SystemFile::SystemFile(const QString& path, Mode mode, Links links)
         // Judged as opened, the folder cannot be swapped for another between the two steps.
         folder = ::open(encoded(file.absolutePath()).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
         if (folder < 0) {
-            m_openError = systemError();
+            m_openError = lastSystemError();
             return;
         }
         struct stat status {};
@@ -93,7 +87,7 @@ SystemFile::SystemFile(const QString& path, Mode mode, Links links)
     const QString name = folder == AT_FDCWD ? path : file.fileName();
     m_descriptor = ::openat(folder, encoded(name).constData(), flags, 0666);
     if (m_descriptor < 0) {
-        m_openError = systemError();
+        m_openError = lastSystemError();
         // What O_NOFOLLOW refused, rather than a link that leads round in a circle.
         if (othersMayWriteFolder && m_openError == std::errc::too_many_symbolic_link_levels)
             m_openError = make_error_code(UserFileRefusal::PlantedLink);
@@ -108,7 +102,7 @@ SystemFile::SystemFile(const QString& path, Mode mode, Links links)
     if (const auto fault = simulatedAt(Step::Measure))
         refusal = *fault;
     else if (::fstat(m_descriptor, &status) != 0)
-        refusal = systemError();
+        refusal = lastSystemError();
     else if (S_ISDIR(status.st_mode))
         refusal = std::make_error_code(std::errc::is_a_directory);
     else if (!S_ISREG(status.st_mode))
@@ -175,7 +169,7 @@ std::error_code SystemFile::readAt(qint64 offset, qint64 maxBytes, QByteArray& b
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0) {
-            const std::error_code error = systemError();
+            const std::error_code error = lastSystemError();
             bytes.clear();
             return error;
         }
@@ -197,7 +191,7 @@ std::error_code SystemFile::writeAt(qint64 offset, QByteArrayView bytes)
         if (count < 0 && errno == EINTR)
             continue;
         if (count <= 0)
-            return count < 0 ? systemError() : std::make_error_code(std::errc::io_error);
+            return count < 0 ? lastSystemError() : std::make_error_code(std::errc::io_error);
         written += count;
     }
     return fault.value_or(std::error_code());
@@ -207,14 +201,14 @@ std::error_code SystemFile::resize(qint64 length)
 {
     if (const auto fault = simulatedAt(Step::Resize))
         return *fault;
-    return ::ftruncate(m_descriptor, length) == 0 ? std::error_code() : systemError();
+    return ::ftruncate(m_descriptor, length) == 0 ? std::error_code() : lastSystemError();
 }
 
 std::error_code SystemFile::syncToDisk()
 {
     if (const auto fault = simulatedAt(Step::Flush))
         return *fault;
-    return ::fsync(m_descriptor) == 0 ? std::error_code() : systemError();
+    return ::fsync(m_descriptor) == 0 ? std::error_code() : lastSystemError();
 }
 
 std::error_code SystemFile::takeRightsOf(const QString& path)
@@ -223,8 +217,9 @@ std::error_code SystemFile::takeRightsOf(const QString& path)
         return *fault;
     struct stat status {};
     if (::stat(encoded(path).constData(), &status) != 0)
-        return errno == ENOENT ? std::error_code() : systemError();
-    return ::fchmod(m_descriptor, status.st_mode & 07777) == 0 ? std::error_code() : systemError();
+        return errno == ENOENT ? std::error_code() : lastSystemError();
+    return ::fchmod(m_descriptor, status.st_mode & 07777) == 0 ? std::error_code()
+                                                               : lastSystemError();
 }
 
 std::error_code SystemFile::readPart(const QString& path, Links links, qint64 offset,
@@ -243,7 +238,7 @@ std::error_code SystemFile::rename(const QString& from, const QString& to)
     if (const auto fault = simulatedAt(Step::Rename))
         return *fault;
     return ::rename(encoded(from).constData(), encoded(to).constData()) == 0 ? std::error_code()
-                                                                             : systemError();
+                                                                             : lastSystemError();
 }
 
 bool SystemFile::isUsersOwnFolder(const QString& path)

@@ -20,11 +20,6 @@ namespace {
 // Built and installed beside the program.
 constexpr auto KeeperFileName = "quillane-clipboard-keeper";
 
-std::error_code lastError()
-{
-    return {errno, std::generic_category()};
-}
-
 // A pipe that already holds the whole text and is closed for writing, for the keeper's standard
 // input: the keeper reads it at its own pace, and this program neither waits for it nor writes
 // to a reader that went away.
@@ -32,7 +27,7 @@ std::error_code pipeHolding(const QByteArray& text, int& readEnd)
 {
     int ends[2];
     if (::pipe2(ends, O_CLOEXEC) != 0)
-        return lastError();
+        return lastSystemError();
     ::fcntl(ends[1], F_SETFL, O_NONBLOCK);
     // Room for the whole text: a pipe takes 64 KiB unless asked for more, and a text box's text,
     // copied whole, can be longer. Where more is refused (the user's pipes are at their limit),
@@ -40,13 +35,13 @@ std::error_code pipeHolding(const QByteArray& text, int& readEnd)
     constexpr qsizetype PipeTakes = 1 << 16;
     if (::fcntl(ends[1], F_SETPIPE_SZ, int(qMin(text.size(), qsizetype(1) << 20))) < 0 &&
         text.size() > PipeTakes) {
-        const std::error_code refused = lastError();
+        const std::error_code refused = lastSystemError();
         ::close(ends[0]);
         ::close(ends[1]);
         return refused;
     }
     const ssize_t written = ::write(ends[1], text.constData(), size_t(text.size()));
-    const std::error_code writeError = lastError();
+    const std::error_code writeError = lastSystemError();
     ::close(ends[1]);
     if (written == text.size()) {
         readEnd = ends[0];

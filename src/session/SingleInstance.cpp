@@ -51,12 +51,6 @@ void warnUnlocked(const FileFailure& failure)
              qUtf8Printable(failure.message()));
 }
 
-// Read right after the failing call, before anything else can change it.
-std::error_code systemError()
-{
-    return {errno, std::generic_category()};
-}
-
 // The socket's path in folder, when the folder may hold it: nobody else may have put anything
 // there (see SystemFile::isUsersOwnFolder), and the path fits a socket address.
 QByteArray socketPathIn(const QString& folder, const QString& socketName)
@@ -256,8 +250,8 @@ SingleInstance::Lock SingleInstance::tryLock()
         m_lockDescriptor =
             ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, S_IRUSR | S_IWUSR);
         if (m_lockDescriptor < 0) {
-            warnUnlocked(
-                FileFailure{FileFailure::Action::Create, QFile::decodeName(path), systemError()});
+            warnUnlocked(FileFailure{FileFailure::Action::Create, QFile::decodeName(path),
+                                     lastSystemError()});
             return Lock::Unavailable;
         }
         // Nobody else can make a file in the folder; one made there anyway is not the user's.
@@ -279,13 +273,13 @@ std::error_code SingleInstance::listen()
     sockaddr_un address;
     m_listener = localSocket(m_socketPath, address, SOCK_NONBLOCK);
     if (m_listener < 0)
-        return systemError();
+        return lastSystemError();
     // Whatever socket is there was left by a run that crashed: the lock is this process's now.
     // What cannot be removed (anything but a socket) makes the binding fail, which says why.
     ::unlink(m_socketPath.constData());
     if (::bind(m_listener, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
         ::listen(m_listener, SOMAXCONN) != 0) {
-        const std::error_code error = systemError();
+        const std::error_code error = lastSystemError();
         ::close(m_listener);
         m_listener = -1;
         return error;

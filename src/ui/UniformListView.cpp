@@ -199,6 +199,8 @@ void UniformListView::paintEvent(QPaintEvent* event)
     QStyleOptionViewItem option;
     initViewItemOption(&option);
     const QStyle::State state = option.state;
+    if (state & QStyle::State_Enabled)
+        option.palette.setCurrentColorGroup(QPalette::Normal);
     const QModelIndex current = currentIndex();
     const bool focus = (hasFocus() || viewport()->hasFocus()) && current.isValid();
     const int last = std::min(rows() - 1, rowAt(event->rect().bottom()));
@@ -208,8 +210,6 @@ void UniformListView::paintEvent(QPaintEvent* event)
         option.state = state;
         if (selectionModel()->isSelected(index))
             option.state |= QStyle::State_Selected;
-        if (state & QStyle::State_Enabled)
-            option.palette.setCurrentColorGroup(QPalette::Normal);
         if (focus && index == current)
             option.state |= QStyle::State_HasFocus;
         itemDelegateForIndex(index)->paint(&painter, option, index);
